@@ -1,0 +1,55 @@
+#include "Global.h"
+
+#include "platform/IniFile.h"
+#include "platform/Resources.h"
+#include "platform/System.h"
+
+namespace {
+
+template <typename Value>
+void Assign(TGameParams* params, Value& field, Value value, const TNotifyEvent<TGameParams>& onChange)
+{
+    field = value;
+    if (onChange)
+        onChange(params);
+}
+
+platform::IniFile OpenSettings()
+{
+    ExeDir = platform::ExecutableDir();
+    SettingsPath = ExeDir + QStringLiteral("Game") + QStringLiteral(".ini");
+    return platform::IniFile(SettingsPath);
+}
+
+}  // namespace
+
+void TGameParams::SetLevel(std::uint8_t value) { Assign(this, Level, value, OnLevelChange); }
+void TGameParams::SetScore(std::int32_t value) { Assign(this, Score, value, OnScoreChange); }
+void TGameParams::SetHints(std::uint8_t value) { Assign(this, Hints, value, OnHintsChange); }
+void TGameParams::SetResets(std::uint8_t value) { Assign(this, Resets, value, OnResetsChange); }
+void TGameParams::SetPaused(bool value) { Assign(this, Paused, value, OnPauseChange); }
+void TGameParams::SetDifficulty(std::uint8_t value) { Assign(this, Difficulty, value, OnDifficultyChange); }
+
+bool MusicSetting = false;
+bool SoundSetting = false;
+std::uint8_t PatternSetting = 0;
+QString ExeDir;
+QString SettingsPath;
+
+void LoadSettings()
+{
+    const platform::IniFile ini = OpenSettings();
+    const QString section = platform::LoadResString(platform::StringId::GameIni);
+    MusicSetting = ini.ReadBool(section, QStringLiteral("Music"), false);
+    SoundSetting = ini.ReadBool(section, QStringLiteral("Sound"), true);
+    PatternSetting = static_cast<std::uint8_t>(ini.ReadInteger(section, QStringLiteral("Pattern"), 1));
+}
+
+void SaveSettings()
+{
+    platform::IniFile ini = OpenSettings();
+    const QString section = platform::LoadResString(platform::StringId::GameIni);
+    ini.WriteBool(section, QStringLiteral("Music"), MusicSetting);
+    ini.WriteBool(section, QStringLiteral("Sound"), SoundSetting);
+    ini.WriteInteger(section, QStringLiteral("Pattern"), PatternSetting);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "engine/Global.h"
+#include "platform/Surface.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+constexpr std::int32_t EmptyCell = -1;
+constexpr int CellWidth = 41;
+constexpr int CellHeight = 51;
+constexpr int BackCellWidth = 46;   // a cell's background reaches 5 pixels into its neighbours
+constexpr int BackCellHeight = 56;
+constexpr int TileSize = 39;        // a tile picture is TileSize square at (+1, +5) in its cell
+
+// Backgrounds of the strip "BK": 1..6 plain (one per deal), then the selection and the hint.
+constexpr int SelectedStyle = 7;
+constexpr int HintStyle = 8;
+
+using TGrid = std::vector<std::vector<std::int32_t>>;
+
+// The board engine of one game: the grid of tile kinds, the selection and hint state, the
+// off-screen board bitmap and the record of the game. It never touches a window: it raises
+// OnRedraw when the board bitmap changed and OnAward when a removal earned an award.
+class TLink : public QObject {
+    Q_OBJECT
+public:
+    // A uniform integer in 0..n-1.
+    using RandomSource = std::function<std::int32_t(std::int32_t n)>;
+
+    explicit TLink(QObject* owner);  // owner may be null (tests, tools)
+    ~TLink() override;
+
+    void LoadTileSheet();
+
+    // Link rule: at most three straight segments (two turns) through empty cells.
+    // Points are (column, row); Grid is indexed [row][column].
+    bool CanLink(int col1, int row1, int col2, int row2);
+    bool LinkStraightVertical(int col, int rowA, int rowB) const;
+    bool LinkStraightHorizontal(int colA, int colB, int row) const;
+    bool LinkOneTurn(int col1, int row1, int col2, int row2);
+    bool LinkTwoTurns(int col1, int row1, int col2, int row2);
+    bool ColumnClear(int col, int rowA, int rowB) const;
+    bool RowClear(int colA, int colB, int row) const;
+    void StorePath4(int startCol, int startRow, int endCol, int endRow,
+                    int corner1Col, int corner1Row, int corner2Col, int corner2Row);
+    void StorePath3(int startCol, int startRow, int endCol, int endRow, int corner1Col, int corner1Row);
+
+    // Move search.
+    bool FindMove();
+    std::int32_t CountMoves();
+    void ShowHint();
+
+    // Drawing into the board bitmap.
+    void RenderBoard();
+    void DrawCell(int row, int col, int style);
+    void DrawCellFramed(int row, int col, int style, int offset, int inset);
+    void Changed(bool flag);
+
+    // A left-button press at (x, y) in board pixels; true when it completed a linkable pair.
+    bool SelectCell(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+    void CollapseBoard();
+    void RemovePair();
+    void PostAward(const QString& text);
+
+    void DealBoard();
+    void Reshuffle();
+
+    // Tests replace the random source of deals and reshuffles; the game reseeds from the clock.
+    void SetRandomSource(RandomSource source);
+
+    QString LoadedBitmap;  // name of the bitmap most recently loaded: "BK", then the tile sheet
+    platform::Surface BackDC;
+    platform::Surface TileDC;
+    std::int32_t SelRow = EmptyCell;
+    std::int32_t SelCol = EmptyCell;
+    std::int32_t ClickRow = EmptyCell;
+    std::int32_t ClickCol = EmptyCell;
+    std::int32_t HintRow2 = EmptyCell;
+    std::int32_t HintCol2 = EmptyCell;
+    std::int32_t HintRow1 = EmptyCell;
+    std::int32_t HintCol1 = EmptyCell;
+    bool RedrawFlag = false;
+    TNotifyEvent<TLink> OnRedraw;
+    QString AwardText;
+    TNotifyEvent<TLink> OnAward;
+    std::int32_t BoardWidth = 0;
+    std::int32_t BoardHeight = 0;
+    TGrid Grid;
+    platform::Surface BoardDC;
+    std::unique_ptr<TGameParams> Params;
+    std::int32_t PathStartCol = 0;
+    std::int32_t PathStartRow = 0;
+    std::int32_t PathEndCol = 0;
+    std::int32_t PathEndRow = 0;
+    std::int32_t PathCorner1Col = 0;
+    std::int32_t PathCorner1Row = 0;
+    std::int32_t PathCorner2Col = 0;
+    std::int32_t PathCorner2Row = 0;
+
+private:
+    std::int32_t Random(std::int32_t n);
+    void PlaySoundIfOn(const char* name) const;
+
+    RandomSource random_;
+};

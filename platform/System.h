@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// Small services of the desktop that the game asks for, with hooks for tests.
+namespace platform {
+
+// The directory of the executable, with a trailing separator. Tests may point it elsewhere.
+QString ExecutableDir();
+void SetExecutableDirForTesting(const QString& dir);  // empty restores the real one
+
+// The primary screen's height in pixels. Tests may set it.
+int ScreenHeight();
+void SetScreenHeightForTesting(int height);  // 0 restores the real one
+
+// Today's date in the system locale's short date format.
+QString CurrentShortDate();
+
+// A blocking wait. Tests may scale every wait (0 makes them instant); the game keeps 1.
+void Sleep(int milliseconds);
+void SetSleepScaleForTesting(double scale);
+
+}  // namespace platform
