@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <random>
 #include <vector>
 
 constexpr std::int32_t EmptyCell = -1;
@@ -73,6 +74,7 @@ public:
     void Reshuffle();
 
     // Tests replace the random source of deals and reshuffles; the game reseeds from the clock.
+    // An empty source restores the clock-seeded generator.
     void SetRandomSource(RandomSource source);
 
     QString LoadedBitmap;  // name of the bitmap most recently loaded: "BK", then the tile sheet
@@ -105,8 +107,27 @@ public:
     std::int32_t PathCorner2Row = 0;
 
 private:
+    // Random numbers of deals and reshuffles. DealBoard and Reshuffle call Reseed() once at
+    // their start (it reseeds the own generator from the clock; a test source is left alone),
+    // then Random(n) for each draw, a uniform integer in 0..n-1 (n > 0).
+    void Reseed();
     std::int32_t Random(std::int32_t n);
+
+    // Plays the named wave resource when Params->SoundOn is set.
     void PlaySoundIfOn(const char* name) const;
 
+    // LinkPath as eight integers, so that the move searches can put it back.
+    struct SavedPath {
+        std::int32_t values[8];
+    };
+    SavedPath SaveLinkPath() const;
+    void RestoreLinkPath(const SavedPath& saved);
+    // The scan shared by FindMove and CountMoves: calls found(i, j, k, l) for each linkable
+    // pair, first cell (i, j), partner (k, l), until found returns false.
+    template <typename Found>
+    void ScanPairs(Found found);
+    void DrawTile(int x, int y, std::int32_t kind);
+
     RandomSource random_;
+    std::mt19937 generator_;
 };
