@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Writers for the exact file formats the game embeds. Qt's own writers pick
+// their pixel depth themselves; these fix it.
+
+// Uncompressed 24-bit BMP: BITMAPINFOHEADER, bottom-up rows padded to 4 bytes.
+void writeBmp24(const QImage& image, const QString& path);
+
+// A single-image .ico of 256 colours (8-bit palette plus AND mask). Pixels
+// with alpha below one half become transparent.
+void writeIco8(const QImage& image, const QString& path);
+
+// Baseline JFIF JPEG of three components.
+void writeJpeg(const QImage& image, const QString& path, int quality);
+
+// Stops the generator with a message; the tools have no other error path.
+[[noreturn]] void fail(const QString& message);
