@@ -1,0 +1,198 @@
+// The status panel and the commands of the Options and Help menus.
+#include "Unit1.h"
+
+#include "ClientArea.h"
+#include "LinkRecord.h"
+#include "Unit2.h"
+#include "engine/Global.h"
+#include "platform/Desktop.h"
+#include "platform/ProgressBar.h"
+#include "platform/Sound.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+
+#include <array>
+
+namespace {
+
+const QColor CaptionColour(128, 128, 0);
+const QColor ValueColour(255, 255, 0);
+
+QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, const QColor& colour)
+{
+    auto* label = new QLabel(text, panel);
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(16);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour.name()));
+    label->setGeometry(left, 4, width, 17);
+    label->setProperty("designLeft", left);
+    return label;
+}
+
+void SetValue(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+}  // namespace
+
+QString LevelCaption(int level)
+{
+    static const std::array<QString, 9> names = {
+        QStringLiteral("无变化"), QStringLiteral("从上到下"), QStringLiteral("从下到上"),
+        QStringLiteral("上下分离"), QStringLiteral("左右分离"), QStringLiteral("从右到左"),
+        QStringLiteral("从左到右"), QStringLiteral("上下集中"), QStringLiteral("左右集中")};
+    const QString name = level >= 1 && level <= 9 ? names[level - 1] : QString();
+    return QString::number(level) + QStringLiteral("  ") + name;
+}
+
+QString DifficultyName(int difficulty)
+{
+    static const std::array<QString, 4> names = {QStringLiteral("容易"), QStringLiteral("普通"),
+                                                 QStringLiteral("困难"), QStringLiteral("超级")};
+    return difficulty >= 0 && difficulty <= 3 ? names[difficulty] : QString();
+}
+
+void TForm1::CreateStatusPanel()
+{
+    Panel1 = new QWidget(ClientArea);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setStyleSheet(QStringLiteral("background: black;"));
+    Panel1->setGeometry(0, 0, 782, PanelHeight);
+    Panel1->hide();
+
+    ProgressBar1 = new platform::ProgressBar(Panel1);
+    ProgressBar1->setRange(0, BarMaximum);
+    ProgressBar1->setPosition(BarMaximum);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setGeometry(252, 4, 240, 17);
+
+    Label1 = AddPanelLabel(Panel1, 12, 48, QStringLiteral("难度: "), CaptionColour);
+    lblDiff = AddPanelLabel(Panel1, 60, 8, QStringLiteral("I"), ValueColour);
+    Label2 = AddPanelLabel(Panel1, 100, 40, QStringLiteral("级别:"), CaptionColour);
+    lblLevel = AddPanelLabel(Panel1, 144, 72, QStringLiteral("5  无变化"), ValueColour);
+    Label4 = AddPanelLabel(Panel1, 546, 48, QStringLiteral("重排: "), CaptionColour);
+    lblReSet = AddPanelLabel(Panel1, 594, 8, QStringLiteral("3"), ValueColour);
+    Label6 = AddPanelLabel(Panel1, 618, 48, QStringLiteral("提示: "), CaptionColour);
+    lblPrompt = AddPanelLabel(Panel1, 666, 8, QStringLiteral("7"), ValueColour);
+    Label8 = AddPanelLabel(Panel1, 682, 48, QStringLiteral("得分: "), CaptionColour);
+    lblScore = AddPanelLabel(Panel1, 730, 40, QStringLiteral("12000"), ValueColour);
+}
+
+// The right-hand labels keep their distance from the panel's right edge, as designed for a
+// 782-pixel-wide window.
+void TForm1::AnchorPanelLabels()
+{
+    constexpr int DesignWidth = 782;
+    const int shift = Panel1->width() - DesignWidth;
+    for (QLabel* label : {Label4, lblReSet, Label6, lblPrompt, Label8, lblScore})
+        label->move(label->property("designLeft").toInt() + shift, label->y());
+}
+
+void TForm1::ShowLevel() { SetValue(lblLevel, LevelCaption(Engine->Params->Level)); }
+
+void TForm1::ShowDifficulty()
+{
+    SetValue(lblDiff, DifficultyName(Engine->Params->Difficulty));
+    LastDifficulty = Engine->Params->Difficulty;
+}
+
+void TForm1::ShowHints() { SetValue(lblPrompt, QString::number(Engine->Params->Hints)); }
+void TForm1::ShowResets() { SetValue(lblReSet, QString::number(Engine->Params->Resets)); }
+void TForm1::ShowScore() { SetValue(lblScore, QString::number(Engine->Params->Score)); }
+
+void TForm1::mmiPromptClick()
+{
+    if (!Engine || Engine->Params->Hints == 0)
+        return;
+    TGameParams& params = *Engine->Params;
+    if (params.SoundOn)
+        platform::PlaySound(QStringLiteral("SNDPROMPT"));
+    params.SetHints(params.Hints - 1);
+    Engine->ShowHint();
+}
+
+void TForm1::mmiResetClick()
+{
+    if (!Engine || Engine->Params->Resets == 0)
+        return;
+    TGameParams& params = *Engine->Params;
+    params.SetResets(params.Resets - 1);
+    Engine->Reshuffle();
+    if (params.Resets == 0)
+        mmiReset->setEnabled(false);
+}
+
+void TForm1::S1Click()
+{
+    if (!Engine)
+        return;
+    mmiPrompt->setEnabled(Engine->Params->Hints != 0);
+    mmiReset->setEnabled(Engine->Params->Resets != 0);
+    mmiSound->setChecked(SoundSetting);
+    mmiMusic->setChecked(MusicSetting);
+}
+
+void TForm1::mmiSoundClick()
+{
+    // The action has already inverted its own tick.
+    SoundSetting = mmiSound->isChecked();
+    if (Engine)
+        Engine->Params->SoundOn = SoundSetting;
+}
+
+void TForm1::mmiMusicClick()
+{
+    MusicSetting = mmiMusic->isChecked();
+    if (Engine)
+        Engine->Params->MusicOn = MusicSetting;
+}
+
+void TForm1::mmiAnimalClick(int sheet)
+{
+    PatternSetting = static_cast<std::uint8_t>(sheet);
+    if (Engine) {
+        Engine->LoadTileSheet();
+        FormPaint();
+    }
+}
+
+void TForm1::mmiReadMeClick()
+{
+    platform::OpenTextFile(QDir::current().absoluteFilePath(QStringLiteral("ReadMe.txt")));
+}
+
+void TForm1::mmiAboutClick()
+{
+    if (Engine)
+        FocusLost();
+    DialogShowing = true;
+    ShowMessageBox(this, AppTitle + QStringLiteral("\r\r作者：Zenkara之星 开发组"), 1);
+    DialogShowing = false;
+    if (Engine)
+        FocusGained();
+}
+
+void TForm1::mmiTopScoreClick()
+{
+    if (Engine) {
+        FocusLost();
+        LoadScores(Engine->Params->Difficulty);
+    } else {
+        LoadScores(0);
+    }
+    DialogShowing = true;
+    {
+        TTopScore dialog(this);
+        if (Engine)
+            dialog.ComboBox1->setCurrentIndex(Engine->Params->Difficulty);
+        dialog.exec();
+    }
+    DialogShowing = false;
+    if (Engine)
+        FocusGained();
+}
