@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and starts it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+
+bash "$root/tools/setup-debian.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKARA_BUILD_TESTS=OFF -DZENKARA_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" --target zenkara -j"$(nproc)"
+
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+  echo "No display found: start the game inside a virtual X server with:  xvfb-run -s '-screen 0 1280x1024x24' $build/app/zenkara"
+  exit 1
+fi
+exec "$build/app/zenkara"
