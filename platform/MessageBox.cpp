@@ -1,0 +1,32 @@
+#include "platform/MessageBox.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+
+// A carriage return starts a new line in the game's texts.
+QString WithLineBreaks(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+}  // namespace
+
+void ShowMessageBox(QWidget* parent, const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Information, caption, WithLineBreaks(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                    WithLineBreaks(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace platform

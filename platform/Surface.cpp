@@ -1,0 +1,168 @@
+#include "platform/Surface.h"
+
+#include "platform/Resources.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+constexpr QImage::Format kSurfaceFormat = QImage::Format_RGB32;
+constexpr QRgb kBlack = 0xff000000u;
+
+// The part of a block transfer that lies inside both images, after clipping.
+struct BlitArea {
+    int x, y, srcX, srcY, w, h;
+};
+
+// Clips the transfer so that neither the destination nor the source is touched outside its
+// image. Arithmetic is 64-bit so that extreme arguments cannot overflow.
+bool ClipBlit(long long x, long long y, long long w, long long h, long long srcX, long long srcY,
+              QSize dst, QSize src, BlitArea& area)
+{
+    if (w <= 0 || h <= 0)
+        return false;
+    const long long shiftX = std::max({0LL, -x, -srcX});
+    const long long shiftY = std::max({0LL, -y, -srcY});
+    x += shiftX, srcX += shiftX, w -= shiftX;
+    y += shiftY, srcY += shiftY, h -= shiftY;
+    w = std::min({w, dst.width() - x, src.width() - srcX});
+    h = std::min({h, dst.height() - y, src.height() - srcY});
+    if (w <= 0 || h <= 0)
+        return false;
+    area = {int(x), int(y), int(srcX), int(srcY), int(w), int(h)};
+    return true;
+}
+
+void CombineLine(QRgb* dst, const QRgb* src, int count, RasterOp op)
+{
+    switch (op) {
+    case RasterOp::Copy:
+        std::memmove(dst, src, size_t(count) * sizeof(QRgb));
+        break;
+    case RasterOp::And:
+        for (int i = 0; i < count; ++i)
+            dst[i] &= src[i];
+        break;
+    case RasterOp::Or:
+        for (int i = 0; i < count; ++i)
+            dst[i] |= src[i];
+        break;
+    }
+}
+
+QPen GeometricPen(const Pen& pen)
+{
+    return QPen(QBrush(pen.color), std::max(1, pen.width), Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin);
+}
+
+// GDI puts a pixel's coordinate at its top-left corner, Qt at its centre: a pen centred on
+// pixel (x, y) in GDI runs through (x + 0.5, y + 0.5) in Qt.
+QPointF PixelCentre(QPoint p)
+{
+    return QPointF(p.x() + 0.5, p.y() + 0.5);
+}
+
+}  // namespace
+
+Surface::Surface(QSize size) : image_(size, kSurfaceFormat)
+{
+    image_.fill(kBlack);
+}
+
+void Surface::selectImage(const QImage& image)
+{
+    image_ = image.convertToFormat(kSurfaceFormat);
+}
+
+bool Surface::loadBitmap(const QString& name)
+{
+    const QImage bitmap = LoadBitmapResource(name);
+    if (bitmap.isNull())
+        return false;
+    selectImage(bitmap);
+    return true;
+}
+
+QRgb Surface::pixel(int x, int y) const
+{
+    if (!image_.valid(x, y))
+        return kBlack;
+    return reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x] | kBlack;
+}
+
+void Surface::blit(int x, int y, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op)
+{
+    if (image_.isNull() || src.image_.isNull())
+        return;
+    BlitArea a;
+    if (!ClipBlit(x, y, w, h, srcX, srcY, image_.size(), src.image_.size(), a))
+        return;
+    // A transfer within one surface reads from a copy, so overlapping areas combine the
+    // original pixels, as a block transfer does.
+    const QImage source = (&src == this) ? image_.copy(a.srcX, a.srcY, a.w, a.h) : src.image_;
+    const int sx = (&src == this) ? 0 : a.srcX;
+    const int sy = (&src == this) ? 0 : a.srcY;
+    for (int row = 0; row < a.h; ++row) {
+        auto* dstLine = reinterpret_cast<QRgb*>(image_.scanLine(a.y + row)) + a.x;
+        const auto* srcLine = reinterpret_cast<const QRgb*>(source.constScanLine(sy + row)) + sx;
+        CombineLine(dstLine, srcLine, a.w, op);
+    }
+}
+
+void Surface::fillRect(const QRect& rect, const QColor& color)
+{
+    const QRect area = rect.intersected(image_.rect());
+    if (area.isEmpty())
+        return;
+    const QRgb value = color.rgb() | kBlack;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(line + area.left(), line + area.right() + 1, value);
+    }
+}
+
+void Surface::frameRect(const QRect& rect, const Pen& pen)
+{
+    if (image_.isNull() || rect.isEmpty())
+        return;
+    // The outline runs through the outermost pixels of the rectangle: its right and bottom
+    // edges are exclusive, so the last column and row are right() and bottom().
+    QPainterPath path;
+    path.moveTo(PixelCentre(rect.topLeft()));
+    path.lineTo(PixelCentre(rect.topRight()));
+    path.lineTo(PixelCentre(rect.bottomRight()));
+    path.lineTo(PixelCentre(rect.bottomLeft()));
+    path.closeSubpath();
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.strokePath(path, GeometricPen(pen));
+}
+
+void Surface::strokePath(const std::vector<QPoint>& points, const Pen& pen)
+{
+    if (image_.isNull() || points.empty())
+        return;
+    QPainterPath path;
+    path.moveTo(PixelCentre(points.front()));
+    for (size_t i = 1; i < points.size(); ++i)
+        path.lineTo(PixelCentre(points[i]));
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.strokePath(path, GeometricPen(pen));
+}
+
+void Surface::fillTranslucent(const QRect& rect, const QColor& color)
+{
+    if (image_.isNull() || rect.isEmpty())
+        return;
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.fillRect(rect, color);
+}
+
+}  // namespace platform
