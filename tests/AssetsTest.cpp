@@ -1,0 +1,406 @@
+// Checks the committed artwork and sounds under resources/ against the
+// formats the game's drawing and sound code rely on.
+#include <QFile>
+#include <QImage>
+#include <QString>
+#include <QStringDecoder>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <vector>
+
+namespace {
+
+const QString Resources = QStringLiteral(ZENKARA_SOURCE_DIR "/resources/");
+
+constexpr int Tile = 39;
+constexpr int Kinds = 45;
+constexpr QRgb Black = 0xff000000;
+constexpr QRgb White = 0xffffffff;
+
+QByteArray readFile(const QString& relative)
+{
+    QFile file(Resources + relative);
+    if (!file.open(QIODevice::ReadOnly))
+        ADD_FAILURE() << "cannot read " << relative.toStdString();
+    return file.readAll();
+}
+
+uint32_t le(const QByteArray& b, int at, int bytes)
+{
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | uint8_t(b[at + i]);
+    return v;
+}
+
+uint32_t be16(const QByteArray& b, int at) { return (uint32_t(uint8_t(b[at])) << 8) | uint8_t(b[at + 1]); }
+
+QImage loadImage(const QString& relative)
+{
+    QImage image;
+    image.loadFromData(readFile(relative));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// --- bitmap file format ------------------------------------------------------
+
+struct BitmapCase {
+    const char* file;
+    int width;
+    int height;
+};
+
+class BitmapFile : public testing::TestWithParam<BitmapCase> {};
+
+TEST_P(BitmapFile, IsUncompressedBottomUp24BitWithPaddedRows)
+{
+    const BitmapCase c = GetParam();
+    const QByteArray b = readFile(QString("bitmaps/") + c.file);
+    ASSERT_GE(b.size(), 54);
+    EXPECT_EQ(b.left(2), "BM");
+    EXPECT_EQ(le(b, 2, 4), uint32_t(b.size()));
+    EXPECT_EQ(le(b, 10, 4), 54u) << "pixels follow the two headers directly";
+    EXPECT_EQ(le(b, 14, 4), 40u) << "BITMAPINFOHEADER";
+    EXPECT_EQ(int32_t(le(b, 18, 4)), c.width);
+    EXPECT_EQ(int32_t(le(b, 22, 4)), c.height) << "a positive height stores the rows bottom-up";
+    EXPECT_EQ(le(b, 26, 2), 1u);
+    EXPECT_EQ(le(b, 28, 2), 24u);
+    EXPECT_EQ(le(b, 30, 4), 0u) << "BI_RGB";
+    const int stride = (c.width * 3 + 3) / 4 * 4;
+    EXPECT_EQ(b.size(), 54 + stride * c.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, BitmapFile,
+                         testing::Values(BitmapCase{"ANIMAL1.bmp", 78, 1755}, BitmapCase{"ANIMAL2.bmp", 78, 1755},
+                                         BitmapCase{"ANIMAL3.bmp", 78, 1755}, BitmapCase{"ANIMAL4.bmp", 78, 1755},
+                                         BitmapCase{"BK.bmp", 46, 560}, BitmapCase{"PauseBall.bmp", 155, 156}));
+
+// --- tile sheets ---------------------------------------------------------------
+
+QImage maskOf(const QImage& sheet, int kind) { return sheet.copy(Tile, kind * Tile, Tile, Tile); }
+QImage pictureOf(const QImage& sheet, int kind) { return sheet.copy(0, kind * Tile, Tile, Tile); }
+
+int whiteCount(const QImage& mask)
+{
+    int n = 0;
+    for (int y = 0; y < Tile; ++y)
+        for (int x = 0; x < Tile; ++x)
+            n += mask.pixel(x, y) == White;
+    return n;
+}
+
+double meanDifference(const QImage& a, const QImage& b)
+{
+    long sum = 0;
+    for (int y = 0; y < Tile; ++y)
+        for (int x = 0; x < Tile; ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return double(sum) / (Tile * Tile * 3);
+}
+
+class TileSheet : public testing::TestWithParam<int> {
+protected:
+    QImage sheet = loadImage(QString("bitmaps/ANIMAL%1.bmp").arg(GetParam()));
+};
+
+TEST_P(TileSheet, MasksArePureBlackOrWhiteAndPicturesBlackUnderWhite)
+{
+    ASSERT_EQ(sheet.size(), QSize(2 * Tile, Kinds * Tile));
+    for (int k = 0; k < Kinds; ++k) {
+        const QImage mask = maskOf(sheet, k), picture = pictureOf(sheet, k);
+        int opaque = 0;
+        for (int y = 0; y < Tile; ++y)
+            for (int x = 0; x < Tile; ++x) {
+                const QRgb m = mask.pixel(x, y);
+                ASSERT_TRUE(m == Black || m == White) << "kind " << k << " at " << x << "," << y;
+                if (m == White)
+                    ASSERT_EQ(picture.pixel(x, y), Black) << "kind " << k << " would tint the cell at " << x
+                                                          << "," << y;
+                else
+                    ++opaque;
+            }
+        EXPECT_GT(opaque, Tile * Tile / 5) << "kind " << k << " shows almost nothing";
+    }
+}
+
+TEST_P(TileSheet, NoTwoPicturesAlike)
+{
+    std::vector<QImage> pictures;
+    for (int k = 0; k < Kinds; ++k)
+        pictures.push_back(pictureOf(sheet, k));
+    for (int a = 0; a < Kinds; ++a)
+        for (int b = a + 1; b < Kinds; ++b)
+            EXPECT_GT(meanDifference(pictures[a], pictures[b]), 12.0) << "kinds " << a << " and " << b;
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, TileSheet, testing::Values(1, 2, 3, 4));
+
+class OutlineSheet : public testing::TestWithParam<int> {};
+
+TEST_P(OutlineSheet, EachMaskFollowsItsOwnFigure)
+{
+    const QImage sheet = loadImage(QString("bitmaps/ANIMAL%1.bmp").arg(GetParam()));
+    std::set<QByteArray> distinct;
+    for (int k = 0; k < Kinds; ++k) {
+        const QImage mask = maskOf(sheet, k);
+        EXPECT_GT(whiteCount(mask), 0) << "kind " << k << " covers its whole cell";
+        distinct.insert(QByteArray(reinterpret_cast<const char*>(mask.constBits()), int(mask.sizeInBytes())));
+    }
+    EXPECT_EQ(distinct.size(), size_t(Kinds));
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, OutlineSheet, testing::Values(1, 2));
+
+class PlateSheet : public testing::TestWithParam<int> {};
+
+// Every white pixel lies in a corner: the pixels between it and its nearest
+// corner, along its row and its column, are white too, and the middle of
+// each edge is covered.
+TEST_P(PlateSheet, OneRoundedPlateMaskWith497CornerPixels)
+{
+    const QImage sheet = loadImage(QString("bitmaps/ANIMAL%1.bmp").arg(GetParam()));
+    const QImage plate = maskOf(sheet, 0);
+    EXPECT_EQ(whiteCount(plate), 497);
+    for (int k = 1; k < Kinds; ++k)
+        EXPECT_EQ(maskOf(sheet, k), plate) << "kind " << k;
+
+    const int last = Tile - 1, middle = Tile / 2;
+    for (QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+        EXPECT_EQ(plate.pixel(corner), White);
+    for (QPoint edge : {QPoint(middle, 0), QPoint(middle, last), QPoint(0, middle), QPoint(last, middle)})
+        EXPECT_EQ(plate.pixel(edge), Black);
+    for (int y = 0; y < Tile; ++y)
+        for (int x = 0; x < Tile; ++x) {
+            if (plate.pixel(x, y) != White)
+                continue;
+            const int cx = x < middle ? 0 : last, cy = y < middle ? 0 : last;
+            ASSERT_NE(x, middle) << "white pixel on the middle column";
+            ASSERT_NE(y, middle) << "white pixel on the middle row";
+            for (int i = std::min(x, cx); i <= std::max(x, cx); ++i)
+                ASSERT_EQ(plate.pixel(i, y), White) << "white pixel " << x << "," << y << " cut off its corner";
+            for (int j = std::min(y, cy); j <= std::max(y, cy); ++j)
+                ASSERT_EQ(plate.pixel(x, j), White) << "white pixel " << x << "," << y << " cut off its corner";
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, PlateSheet, testing::Values(3, 4));
+
+// --- background strip ------------------------------------------------------------
+
+constexpr int StyleW = 46, StyleH = 56;
+
+bool near(QRgb actual, QRgb expected, int tolerance)
+{
+    return std::abs(qRed(actual) - qRed(expected)) <= tolerance
+        && std::abs(qGreen(actual) - qGreen(expected)) <= tolerance
+        && std::abs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+TEST(BackgroundStrip, RaisedBlocksHaveTheirFaceColourBevelAndBlackCorners)
+{
+    const QImage bk = loadImage("bitmaps/BK.bmp");
+    ASSERT_EQ(bk.size(), QSize(StyleW, 10 * StyleH));
+    const QRgb faces[] = {0xffdecae6, 0xffe1fcc7, 0xfff7c499, 0xffd3fdfc, 0xfff9fed6, 0xfffedbfc};
+    for (int s = 1; s <= 6; ++s) {
+        const int top = s * StyleH;
+        const QRgb face = faces[s - 1];
+        EXPECT_TRUE(near(bk.pixel(20, top + 25), face, 6)) << "style " << s;
+        EXPECT_TRUE(near(bk.pixel(39, top + 49), face, 6)) << "style " << s << ": the face fills 41 x 51";
+        EXPECT_EQ(bk.pixel(StyleW - 1, top), Black) << "style " << s << " top-right corner";
+        EXPECT_EQ(bk.pixel(0, top + StyleH - 1), Black) << "style " << s << " bottom-left corner";
+        for (QPoint bevel : {QPoint(43, top + 28), QPoint(20, top + 53), QPoint(StyleW - 1, top + StyleH - 1)}) {
+            const QRgb b = bk.pixel(bevel);
+            EXPECT_NE(b, Black) << "style " << s << " bevel at " << bevel.x() << "," << bevel.y() - top;
+            EXPECT_LT(qGray(b), qGray(face) - 40) << "style " << s << ": the bevel is darker than the face";
+        }
+    }
+}
+
+TEST(BackgroundStrip, FlatStylesAndBlackStyle)
+{
+    const QImage bk = loadImage("bitmaps/BK.bmp");
+    for (int y = 0; y < StyleH; ++y)
+        for (int x = 0; x < StyleW; ++x)
+            ASSERT_EQ(bk.pixel(x, y), Black);
+    struct Flat { int style; QRgb fill, border; };
+    for (Flat f : {Flat{7, 0xff666666, Black}, Flat{8, 0xff008080, Black}, Flat{9, White, 0xff808080}})
+        for (int y = 0; y < StyleH; ++y)
+            for (int x = 0; x < StyleW; ++x) {
+                const bool edge = x == 0 || y == 0 || x == StyleW - 1 || y == StyleH - 1;
+                ASSERT_EQ(bk.pixel(x, f.style * StyleH + y), edge ? f.border : f.fill)
+                    << "style " << f.style << " at " << x << "," << y;
+            }
+}
+
+// --- pictures and icons ---------------------------------------------------------
+
+TEST(Pictures, PauseBallIsAGreenBallWithARedCaptionOnBlack)
+{
+    const QImage ball = loadImage("bitmaps/PauseBall.bmp");
+    ASSERT_EQ(ball.size(), QSize(155, 156));
+    for (QPoint corner : {QPoint(0, 0), QPoint(154, 0), QPoint(0, 155), QPoint(154, 155)})
+        EXPECT_EQ(ball.pixel(corner), Black);
+    int green = 0, red = 0;
+    for (int y = 0; y < ball.height(); ++y)
+        for (int x = 0; x < ball.width(); ++x) {
+            const QRgb p = ball.pixel(x, y);
+            green += qGreen(p) > 2 * qRed(p) && qGreen(p) > 100;
+            red += qRed(p) > 180 && qGreen(p) < 90 && qBlue(p) < 90;
+        }
+    EXPECT_GT(green, 155 * 156 / 4);
+    EXPECT_GT(red, 150);
+}
+
+TEST(Pictures, StartPictureIsBaselineJfifWithThreeComponents)
+{
+    const QByteArray jpeg = readFile("pictures/Start.jpg");
+    ASSERT_GT(jpeg.size(), 20);
+    EXPECT_EQ(be16(jpeg, 0), 0xFFD8u);
+    EXPECT_EQ(be16(jpeg, 2), 0xFFE0u) << "APP0 comes first";
+    EXPECT_EQ(jpeg.mid(6, 5), QByteArray("JFIF", 5));
+    int at = 2;
+    bool baseline = false;
+    while (at + 4 <= jpeg.size() && uint8_t(jpeg[at]) == 0xFF) {
+        const uint8_t marker = uint8_t(jpeg[at + 1]);
+        EXPECT_FALSE(marker >= 0xC1 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC)
+            << "frame type " << std::hex << int(marker) << " is not baseline";
+        if (marker == 0xC0) {
+            baseline = true;
+            EXPECT_EQ(uint8_t(jpeg[at + 4]), 8) << "sample precision";
+            EXPECT_EQ(be16(jpeg, at + 5), 450u);
+            EXPECT_EQ(be16(jpeg, at + 7), 640u);
+            EXPECT_EQ(uint8_t(jpeg[at + 9]), 3) << "components";
+        }
+        if (marker == 0xDA)
+            break;
+        at += 2 + int(be16(jpeg, at + 2));
+    }
+    EXPECT_TRUE(baseline) << "no SOF0 frame";
+    EXPECT_EQ(loadImage("pictures/Start.jpg").size(), QSize(640, 450));
+}
+
+class IconFile : public testing::TestWithParam<const char*> {};
+
+TEST_P(IconFile, HoldsOne32x32ImageOf256Colours)
+{
+    const QByteArray ico = readFile(QString("icons/") + GetParam());
+    ASSERT_GT(ico.size(), 22 + 40);
+    EXPECT_EQ(le(ico, 0, 2), 0u);
+    EXPECT_EQ(le(ico, 2, 2), 1u) << "icon type";
+    EXPECT_EQ(le(ico, 4, 2), 1u) << "image count";
+    EXPECT_EQ(uint8_t(ico[6]), 32);
+    EXPECT_EQ(uint8_t(ico[7]), 32);
+    EXPECT_EQ(uint8_t(ico[8]), 0) << "0 stands for 256 colours";
+    const uint32_t size = le(ico, 14, 4), offset = le(ico, 18, 4);
+    ASSERT_EQ(offset + size, uint32_t(ico.size()));
+    EXPECT_EQ(le(ico, offset, 4), 40u);
+    EXPECT_EQ(le(ico, offset + 4, 4), 32u);
+    EXPECT_EQ(le(ico, offset + 8, 4), 64u) << "colour rows and mask rows";
+    EXPECT_EQ(le(ico, offset + 14, 2), 8u) << "bits per pixel";
+    const uint32_t palette = 256 * 4, colourRows = 32 * 32, maskRows = 4 * 32;
+    EXPECT_EQ(size, 40 + palette + colourRows + maskRows);
+    EXPECT_EQ(loadImage(QString("icons/") + GetParam()).size(), QSize(32, 32));
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, IconFile, testing::Values("MAINICON.ico", "MessageIcon.ico"));
+
+TEST(Pictures, MessageIconIsAVariantAndTheMenuPictureIs128Square)
+{
+    EXPECT_NE(readFile("icons/MessageIcon.ico"), readFile("icons/MAINICON.ico"));
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(readFile("icons/zenkara.png"), "PNG"));
+    EXPECT_EQ(png.size(), QSize(128, 128));
+    EXPECT_TRUE(png.hasAlphaChannel());
+}
+
+// --- sounds -----------------------------------------------------------------------
+
+struct WaveCase {
+    const char* name;
+    int channels;
+    int rate;
+    double seconds;
+};
+
+class WaveFile : public testing::TestWithParam<WaveCase> {};
+
+TEST_P(WaveFile, Is8BitPcmOfItsRateChannelsAndLength)
+{
+    const WaveCase c = GetParam();
+    const QByteArray w = readFile(QString("sounds/%1.wav").arg(c.name));
+    ASSERT_GE(w.size(), 44);
+    EXPECT_EQ(w.left(4), "RIFF");
+    EXPECT_EQ(le(w, 4, 4) + 8, uint32_t(w.size()));
+    EXPECT_EQ(w.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(le(w, 16, 4), 16u);
+    EXPECT_EQ(le(w, 20, 2), 1u) << "PCM";
+    EXPECT_EQ(int(le(w, 22, 2)), c.channels);
+    EXPECT_EQ(int(le(w, 24, 4)), c.rate);
+    EXPECT_EQ(int(le(w, 28, 4)), c.rate * c.channels) << "byte rate";
+    EXPECT_EQ(int(le(w, 32, 2)), c.channels) << "block align";
+    EXPECT_EQ(le(w, 34, 2), 8u);
+    ASSERT_EQ(w.mid(36, 4), "data");
+    const int bytes = int(le(w, 40, 4));
+    ASSERT_LE(44 + bytes, w.size());
+    EXPECT_EQ(bytes % c.channels, 0);
+    EXPECT_NEAR(double(bytes) / c.channels / c.rate, c.seconds, c.seconds * 0.1);
+}
+
+TEST_P(WaveFile, FadesInAndOutWithoutClipping)
+{
+    const WaveCase c = GetParam();
+    const QByteArray w = readFile(QString("sounds/%1.wav").arg(c.name));
+    ASSERT_GE(w.size(), 44);
+    const QByteArray samples = w.mid(44, int(le(w, 40, 4)));
+    int low = 255, high = 0;
+    for (char s : samples) {
+        low = std::min(low, int(uint8_t(s)));
+        high = std::max(high, int(uint8_t(s)));
+    }
+    EXPECT_GT(low, 0);
+    EXPECT_LT(high, 255);
+    EXPECT_GT(high - low, 60) << "audible";
+    // The first and last samples sit at the silent midpoint and leave it gently.
+    for (int i = 0; i < 3 * c.channels; ++i) {
+        const int tolerance = 3 + 3 * (i / c.channels);
+        EXPECT_NEAR(uint8_t(samples[i]), 128, tolerance) << "start " << i;
+        EXPECT_NEAR(uint8_t(samples[samples.size() - 1 - i]), 128, tolerance) << "end " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Resources, WaveFile,
+                         testing::Values(WaveCase{"SNDCLICK", 1, 8860, 0.04}, WaveCase{"SNDDISP", 1, 11025, 0.15},
+                                         WaveCase{"SNDCANNOTDISP", 1, 8000, 0.40},
+                                         WaveCase{"SNDPROMPT", 1, 11025, 0.55},
+                                         WaveCase{"SNDRESET", 1, 11025, 1.12}, WaveCase{"SNDAWARD", 2, 22050, 0.67},
+                                         WaveCase{"SNDUPLEVEAL", 1, 11025, 2.88},
+                                         WaveCase{"SNDGAMEOVER", 1, 11025, 2.14}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- texts ---------------------------------------------------------------------------
+
+TEST(Texts, InstructionsAreUtf8AndNameEveryDifficultyLevelAndKey)
+{
+    const QByteArray bytes = readFile("ReadMe.txt");
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    ASSERT_FALSE(utf8.hasError());
+    for (const char* word : {"容易", "普通", "困难", "超级", "无变化", "从上到下", "从下到上", "上下分离", "左右分离",
+                             "从右到左", "从左到右", "上下集中", "左右集中", "F1", "F4", "F5", "F6", "F8", "1000"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
+}
+
+TEST(Texts, CreditsNameTheSourcesAndTheirLicences)
+{
+    const QString credits = QString::fromUtf8(readFile("CREDITS.md"));
+    for (const char* word : {"Noto Color Emoji", "AR PL UMing", "OFL", "Arphic"})
+        EXPECT_TRUE(credits.contains(QString::fromUtf8(word))) << word;
+}
+
+} // namespace
