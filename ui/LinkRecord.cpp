@@ -1,0 +1,287 @@
+#include "ui/LinkRecord.h"
+
+#include "platform/IniFile.h"
+#include "platform/MessageBox.h"
+#include "platform/Resources.h"
+#include "platform/System.h"
+#include "ui/DialogLook.h"
+#include "ui/WriteNameBox.h"
+
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <utility>
+
+std::array<ScoreEntry, ScoreCount> ScoreTable;
+QString ScoreDir, ScorePath;
+
+namespace {
+
+const QString DefaultName = QStringLiteral("无名氏");
+const QString DefaultRecordTime = QStringLiteral("2008年");
+
+std::int32_t DefaultScore(int entry)
+{
+    return 11000 - 1000 * entry;
+}
+
+QString ScoreFileFor(int difficulty)
+{
+    ScoreDir = platform::ExecutableDir();
+    ScorePath = ScoreDir + QStringLiteral("Score") + QString::number(difficulty) + QStringLiteral(".ini");
+    return ScorePath;
+}
+
+}  // namespace
+
+void ResetScores()
+{
+    for (int i = 1; i <= ScoreCount; ++i)
+        ScoreTable[i - 1] = {DefaultName, DefaultScore(i), DefaultRecordTime};
+}
+
+void LoadScores(int difficulty)
+{
+    const platform::IniFile file(ScoreFileFor(difficulty));
+    const QString nameSection = platform::LoadResString(platform::StringId::Name);
+    const QString scoreSection = platform::LoadResString(platform::StringId::Score);
+    const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
+    for (int i = 1; i <= ScoreCount; ++i) {
+        const QString key = QString::number(i);
+        ScoreEntry& entry = ScoreTable[i - 1];
+        entry.Name = file.ReadString(nameSection, key, DefaultName);
+        entry.Score = file.ReadInteger(scoreSection, key, DefaultScore(i));
+        entry.RecordTime = file.ReadString(timeSection, key, DefaultRecordTime);
+    }
+    SortScores();
+}
+
+void SaveScores(int difficulty)
+{
+    platform::IniFile file(ScoreFileFor(difficulty));
+    const QString nameSection = platform::LoadResString(platform::StringId::Name);
+    const QString scoreSection = platform::LoadResString(platform::StringId::Score);
+    const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
+    for (int i = 1; i <= ScoreCount; ++i) {
+        const QString key = QString::number(i);
+        const ScoreEntry& entry = ScoreTable[i - 1];
+        file.WriteString(nameSection, key, entry.Name);
+        file.WriteInteger(scoreSection, key, entry.Score);
+        file.WriteString(timeSection, key, entry.RecordTime);
+    }
+}
+
+void SortScores()
+{
+    // Entries are numbered 1..10 as in the file; after the pass for i, entry i holds the
+    // lowest score of entries 1..i.
+    for (int i = ScoreCount; i >= 2; --i)
+        for (int j = i - 1; j >= 1; --j)
+            if (ScoreTable[i - 1].Score > ScoreTable[j - 1].Score)
+                std::swap(ScoreTable[i - 1], ScoreTable[j - 1]);
+}
+
+void RecordHighScoreFor(QWidget* owner, int difficulty, const QString& scoreText)
+{
+    LoadScores(difficulty);
+    bool isNumber = false;
+    const std::int32_t score = scoreText.trimmed().toInt(&isNumber);
+    if (!isNumber || score <= ScoreTable[ScoreCount - 1].Score)
+        return;
+    QString name;
+    if (!AskPlayerName(name, owner))
+        return;
+    ScoreTable[ScoreCount - 1] = {name, score, platform::CurrentShortDate()};
+    SortScores();
+    try {
+        SaveScores(difficulty);
+    } catch (const platform::IniWriteError& error) {
+        platform::ShowErrorBox(owner, QString::fromUtf8(error.what()));
+    }
+}
+
+// --- TCloseUpComboBox ---
+
+TCloseUpComboBox::TCloseUpComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    // The list window also closes without hidePopup (a click outside it), so its hiding is
+    // watched directly.
+    view()->window()->installEventFilter(this);
+    // A choice from the list, or a change by arrow key or wheel while the list is closed.
+    connect(this, &QComboBox::activated, this, &TCloseUpComboBox::reportCloseUp);
+}
+
+void TCloseUpComboBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool typesText = !event->text().isEmpty() && event->text().at(0).isPrint();
+    if (typesText && !view()->isVisible())
+        showPopup();
+    QComboBox::keyPressEvent(event);
+}
+
+bool TCloseUpComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide && watched == view()->window()) {
+        // A choice is applied right after the list hides; report once it has been, unless
+        // the activated signal has reported it already.
+        closeUpPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            if (closeUpPending_)
+                reportCloseUp();
+        });
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void TCloseUpComboBox::reportCloseUp()
+{
+    closeUpPending_ = false;
+    emit closedUp();
+}
+
+// --- TTopScore ---
+
+namespace {
+
+constexpr int GridRows = ScoreCount + 1;
+constexpr int GridRowHeight = 20;
+constexpr std::array GridColumnWidths{28, 62, 64, 98};
+constexpr int ComboItemHeight = 15;
+const QStringList DifficultyNames{QStringLiteral("容易"), QStringLiteral("普通"),
+                                  QStringLiteral("困难"), QStringLiteral("超级")};
+const QStringList GridHeader{QStringLiteral("排名"), QStringLiteral("姓  名"),
+                             QStringLiteral("成  绩"), QStringLiteral("时  间")};
+
+QTableWidget* CreateGrid(QWidget* parent)
+{
+    auto* grid = new QTableWidget(GridRows, static_cast<int>(GridColumnWidths.size()), parent);
+    grid->setGeometry(8, 4, 261, 237);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    for (std::size_t c = 0; c < GridColumnWidths.size(); ++c)
+        grid->setColumnWidth(static_cast<int>(c), GridColumnWidths[c]);
+    for (int r = 0; r < GridRows; ++r)
+        grid->setRowHeight(r, GridRowHeight);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::ClickFocus);
+    return grid;
+}
+
+}  // namespace
+
+TTopScore::TTopScore(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                         | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(370, 254);
+    setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
+    CreateControls();
+    FormCreate();
+}
+
+void TTopScore::CreateControls()
+{
+    const QFont song = PixelFont(QString::fromUtf16(SongFamily), 15);
+
+    // Created first so that it is first in the tab order and has the focus.
+    btnClose = new QPushButton(QStringLiteral("关      闭"), this);
+    btnClose->setGeometry(284, 216, 75, 25);
+    btnClose->setDefault(true);
+    connect(btnClose, &QPushButton::clicked, this, &TTopScore::btnCloseClick);
+
+    btnClear = new QPushButton(QStringLiteral("清        除"), this);
+    btnClear->setGeometry(284, 176, 75, 25);
+    connect(btnClear, &QPushButton::clicked, this, &TTopScore::btnClearClick);
+
+    StringGrid1 = CreateGrid(this);
+
+    Label1 = new QLabel(QStringLiteral("难度:"), this);
+    Label1->setGeometry(284, 8, 45, 17);
+    Label1->setFont(song);
+
+    ComboBox1 = new TCloseUpComboBox(this);
+    ComboBox1->setFont(song);
+    ComboBox1->setItemDelegate(new QStyledItemDelegate(ComboBox1));
+    ComboBox1->addItems(DifficultyNames);
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        ComboBox1->setItemData(i, QSize(0, ComboItemHeight), Qt::SizeHintRole);
+    ComboBox1->move(284, 28);
+    ComboBox1->setFixedWidth(77);
+    ComboBox1->setFocusPolicy(Qt::ClickFocus);
+    connect(ComboBox1, &TCloseUpComboBox::closedUp, this, &TTopScore::ComboBox1CloseUp);
+}
+
+void TTopScore::FormCreate()
+{
+    setWindowTitle(ProgramTitle());
+    ComboBox1->setCurrentIndex(0);
+    FillGrid();
+}
+
+void TTopScore::SetGridRow(int row, const QStringList& texts)
+{
+    for (int c = 0; c < texts.size(); ++c) {
+        auto* item = new QTableWidgetItem(texts[c]);
+        if (row == 0)
+            item->setBackground(palette().button());
+        StringGrid1->setItem(row, c, item);
+    }
+}
+
+void TTopScore::FillGrid()
+{
+    SetGridRow(0, GridHeader);
+    for (int r = 1; r <= ScoreCount; ++r) {
+        const ScoreEntry& entry = ScoreTable[r - 1];
+        SetGridRow(r, {QString::number(r), entry.Name, QString::number(entry.Score), entry.RecordTime});
+    }
+}
+
+void TTopScore::ComboBox1CloseUp()
+{
+    LoadScores(ComboBox1->currentIndex());
+    FillGrid();
+}
+
+void TTopScore::btnClearClick()
+{
+    const int difficulty = ComboBox1->currentIndex();
+    ResetScores();
+    try {
+        SaveScores(difficulty);
+    } catch (const platform::IniWriteError& error) {
+        platform::ShowErrorBox(this, QString::fromUtf8(error.what()));
+        // The file kept its entries, so the table shows them again rather than defaults
+        // that were never stored.
+        LoadScores(difficulty);
+    }
+    FillGrid();
+}
+
+void TTopScore::btnCloseClick()
+{
+    close();
+}
+
+void TTopScore::keyPressEvent(QKeyEvent* event)
+{
+    // No button of this dialog answers Escape.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
