@@ -1,0 +1,62 @@
+// Drawing the board into the off-screen bitmap. A cell is a background piece from the strip
+// "BK" with the tile's picture laid over it: the mask ANDed in blackens the picture's shape,
+// the picture ORed in fills it.
+
+#include "Link.h"
+
+#include <algorithm>
+
+namespace {
+
+// Where the picture sits inside its cell.
+constexpr int TileLeft = 1;
+constexpr int TileTop = 5;
+
+}  // namespace
+
+void TLink::DrawTile(int x, int y, std::int32_t kind)
+{
+    const int sheetY = kind * TileSize;
+    BoardDC.blit(x + TileLeft, y + TileTop, TileSize, TileSize, TileDC, TileSize, sheetY,
+                 platform::RasterOp::And);
+    BoardDC.blit(x + TileLeft, y + TileTop, TileSize, TileSize, TileDC, 0, sheetY,
+                 platform::RasterOp::Or);
+}
+
+void TLink::DrawCell(int row, int col, int style)
+{
+    const int x = col * CellWidth;
+    const int y = row * CellHeight;
+    BoardDC.blit(x, y, BackCellWidth, BackCellHeight, BackDC, 0, style * BackCellHeight,
+                 platform::RasterOp::Copy);
+    DrawTile(x, y, Grid[row][col]);
+}
+
+void TLink::DrawCellFramed(int row, int col, int style, int offset, int inset)
+{
+    const int x = col * CellWidth;
+    const int y = row * CellHeight;
+    BoardDC.blit(x + offset, y + offset, CellWidth - inset, CellHeight - inset, BackDC, 0,
+                 style * BackCellHeight, platform::RasterOp::Copy);
+    DrawTile(x, y, Grid[row][col]);
+}
+
+// Cells are drawn after their left and upper neighbours: each background reaches into the
+// cells to its right and below, so a bevel shows only where those neighbours are empty.
+void TLink::RenderBoard()
+{
+    BoardDC.fillBlack(QRect(0, 0, BoardWidth, BoardHeight));
+    const int rows = std::min<int>(Params->Rows, static_cast<int>(Grid.size()));
+    for (int row = 1; row < rows - 1; ++row)
+        for (int col = 1; col < Params->Cols - 1; ++col)
+            if (Grid[row][col] != EmptyCell)
+                DrawCell(row, col, Params->BackStyle);
+    Changed(true);
+}
+
+void TLink::Changed(bool flag)
+{
+    RedrawFlag = flag;
+    if (OnRedraw)
+        OnRedraw(this);
+}

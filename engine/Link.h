@@ -22,6 +22,10 @@ constexpr int TileSize = 39;        // a tile picture is TileSize square at (+1,
 // Backgrounds of the strip "BK": 1..6 plain (one per deal), then the selection and the hint.
 constexpr int SelectedStyle = 7;
 constexpr int HintStyle = 8;
+// A selected or hinted cell shows a panel of its style moved this far right and down and this
+// much narrower and lower than the cell, framed by the plain face around it.
+constexpr int FrameOffset = 2;
+constexpr int FrameInset = 4;
 
 using TGrid = std::vector<std::vector<std::int32_t>>;
 
@@ -42,8 +46,8 @@ public:
     // Link rule: at most three straight segments (two turns) through empty cells.
     // Points are (column, row); Grid is indexed [row][column].
     bool CanLink(int col1, int row1, int col2, int row2);
-    bool LinkStraightVertical(int col, int rowA, int rowB) const;
-    bool LinkStraightHorizontal(int colA, int colB, int row) const;
+    bool LinkStraightVertical(int col, int rowA, int rowB);   // a success records LinkPath
+    bool LinkStraightHorizontal(int colA, int colB, int row);
     bool LinkOneTurn(int col1, int row1, int col2, int row2);
     bool LinkTwoTurns(int col1, int row1, int col2, int row2);
     bool ColumnClear(int col, int rowA, int rowB) const;
