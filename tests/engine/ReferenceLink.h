@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/Link.h"
+
+// An independent statement of the link rule for checking the engine against: a breadth-first
+// search over (cell, direction) states for a path from one cell to the other of at most three
+// straight segments whose cells, the two end cells apart, are empty and inside the grid.
+bool ReferenceCanLink(const TGrid& grid, int col1, int row1, int col2, int row2);
+
+// The number of unordered pairs of same-kind tiles that the reference links.
+int ReferenceCountMoves(const TGrid& grid);
+
+// Random boards to compare the engine with the reference on: every inner cell holds a tile
+// with probability `density`, of a kind in 0..kinds-1; the border ring is empty.
+struct BoardSize {
+    int rows, cols;
+};
+inline constexpr BoardSize GameBoardSizes[] = {{9, 14}, {10, 16}, {11, 18}, {12, 20}};
+TGrid RandomGrid(std::uint32_t seed, BoardSize size, double density, int kinds);
