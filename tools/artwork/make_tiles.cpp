@@ -56,7 +56,7 @@ const std::vector<PlatedFigure> IconFigures{
     {"🌈", 0x4a4a5a}, {"🔥", 0x1a6ab0}, {"💎", 0xc02a5a}, {"👑", 0x8a1a3a}, {"🎩", 0xe09a30},
     {"✂️", 0xd04a4a}, {"✏️", 0x2a7a4a}, {"📷", 0xd0c040}, {"⚓", 0xd05a20}, {"🎲", 0x7a2ab0},
     {"🧩", 0xa02ab0}, {"🍀", 0xd03a6a}, {"🌸", 0x2a8a6a}, {"🌻", 0x3a5ac0}, {"⛵", 0xe0a040},
-    {"🎨", 0x2a6ad0}, {"🎃", 0x5a2a8a}, {"⛄", 0x2a5aa0}, {"🔒", 0x3a9a4a}, {"💣", 0xe08a2a},
+    {"🎨", 0x2a6ad0}, {"🎃", 0x5a2a8a}, {"⛄", 0x2a5aa0}, {"🔒", 0x3a9a4a}, {"💣", 0x50b0e0},
     {"🧲", 0x2ab0c0}, {"🎯", 0x3a3a3a}, {"🏆", 0x1a7a7a}, {"🪐", 0x8a2a6a}, {"🌍", 0xe0a030},
 };
 
@@ -65,12 +65,12 @@ constexpr QRgb Mint = 0xb8f0c8, Pink = 0xf8c0d8, Sky = 0xb8dcf8, Lilac = 0xd8c0f
                Peach = 0xf8d0b0, Aqua = 0xb0f0f0, Rose = 0xf8b8b8, Lime = 0xd8f8a8;
 const std::vector<PlatedFigure> FoodFigures{
     {"🍇", Lime},  {"🍈", Pink},  {"🍉", Sky},   {"🍊", Aqua},  {"🍋", Lilac},
-    {"🍌", Sky},   {"🍍", Pink},  {"🥭", Mint},  {"🍎", Aqua},  {"🍏", Rose},
+    {"🍌", Sky},   {"🍍", Pink},  {"🥭", Mint},  {"🍎", Sky},   {"🍏", Rose},
     {"🍐", Lilac}, {"🍑", Sky},   {"🍒", Lemon}, {"🍓", Mint},  {"🫐", Peach},
     {"🥝", Rose},  {"🍯", Lilac}, {"🥥", Lime},  {"🥑", Peach}, {"🍆", Lemon},
     {"🥕", Sky},   {"🌽", Lilac}, {"🌶️", Mint}, {"🥦", Pink},  {"🍄", Aqua},
-    {"🥜", Lilac}, {"🍞", Sky},   {"🥐", Mint},  {"🧀", Lilac}, {"🍗", Lime},
-    {"🍔", Aqua},  {"🍟", Sky},   {"🍕", Lime},  {"🌭", Lilac}, {"🍫", Lemon},
+    {"🥜", Peach}, {"🍞", Sky},   {"🥐", Mint},  {"🧀", Lilac}, {"🍗", Lime},
+    {"🍔", Aqua},  {"🍟", Sky},   {"🍕", Lime},  {"🌭", Rose}, {"🍫", Lemon},
     {"🍳", Peach}, {"🍿", Aqua},  {"🍙", Rose},  {"🍤", Sky},   {"🍩", Lime},
     {"🍪", Lilac}, {"🍰", Mint},  {"🧁", Lemon}, {"🍭", Sky},   {"🍦", Pink},
 };
