@@ -1,0 +1,170 @@
+#include "tests/ui/ModalAnswer.h"
+#include "tests/ui/ScoreFiles.h"
+
+#include "ui/LinkRecord.h"
+#include "ui/WriteNameBox.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+namespace {
+
+void ExpectDefaultEntry(int entry)
+{
+    SCOPED_TRACE(entry);
+    EXPECT_EQ(ScoreTable[entry - 1].Name, QStringLiteral("无名氏"));
+    EXPECT_EQ(ScoreTable[entry - 1].Score, 11000 - 1000 * entry);
+    EXPECT_EQ(ScoreTable[entry - 1].RecordTime, QStringLiteral("2008年"));
+}
+
+// The name box answer that types `name` and records it.
+auto Typing(const QString& name)
+{
+    return [name](TWriteNameBox* box) {
+        box->Edit1->setText(name);
+        box->btnWrite->click();
+    };
+}
+
+using ScoreTableTest = ScoreFilesTest;
+
+TEST_F(ScoreTableTest, SortExchangesEntriesTheGamesWay)
+{
+    // A stable sort would give BIDFGHJACE: where equal scores end up is part of the game.
+    const int scores[] = {1, 3, 1, 2, 1, 2, 2, 2, 3, 2};
+    for (int i = 0; i < ScoreCount; ++i)
+        ScoreTable[i] = {QChar(u'A' + i), scores[i], QString::number(i)};
+    SortScores();
+    QString names;
+    for (const ScoreEntry& entry : ScoreTable)
+        names += entry.Name;
+    EXPECT_EQ(names, QStringLiteral("IBGHDJFACE"));
+    EXPECT_EQ(ScoreTable[0].RecordTime, QStringLiteral("8"));  // dates travel with their names
+}
+
+TEST_F(ScoreTableTest, OnlyScoresAboveEntryTenAreRecordedBelowEqualOnes)
+{
+    {
+        ModalAnswer<TWriteNameBox> unexpected(Typing(QStringLiteral("no")), false);
+        RecordHighScoreFor(nullptr, 0, QStringLiteral("1000"));
+    }
+    EXPECT_FALSE(QFile::exists(ScoreFile(0)));
+    {
+        ModalAnswer<TWriteNameBox> answer(Typing(QStringLiteral("小明")));
+        RecordHighScoreFor(nullptr, 1, QStringLiteral("1001"));
+    }
+    LoadScores(1);
+    ExpectDefaultEntry(9);
+    EXPECT_EQ(ScoreTable[9].Name, QStringLiteral("小明"));
+    EXPECT_EQ(ScoreTable[9].Score, 1001);
+    EXPECT_EQ(ScoreTable[9].RecordTime, platform::CurrentShortDate());
+    {
+        ModalAnswer<TWriteNameBox> answer(Typing(QStringLiteral("Neo")));
+        RecordHighScoreFor(nullptr, 3, QStringLiteral("5000"));
+    }
+    LoadScores(3);
+    ExpectDefaultEntry(6);
+    EXPECT_EQ(ScoreTable[6].Name, QStringLiteral("Neo"));
+    EXPECT_EQ(ScoreTable[6].Score, 5000);
+    EXPECT_EQ(ScoreTable[9].Score, 2000);
+}
+
+TEST_F(ScoreTableTest, HandEditedFileIsSortedOnLoadButNotRewritten)
+{
+    const QByteArray file = "[Score]\r\n1=10\r\n2=30000\r\n3=abc\r\n[Name]\r\n1=ten\r\n2=top\r\n";
+    WriteBytes(ScoreFile(0), file);
+    LoadScores(0);
+    EXPECT_EQ(ScoreTable[0].Name, QStringLiteral("top"));
+    EXPECT_EQ(ScoreTable[1].Score, 8000);  // "abc" reads as entry 3's default
+    EXPECT_EQ(ScoreTable[9].Name, QStringLiteral("ten"));
+    EXPECT_EQ(ScoreTable[9].Score, 10);
+    EXPECT_EQ(ReadBytes(ScoreFile(0)), file);
+}
+
+TEST_F(ScoreTableTest, ReadsAGbkFileWrittenByAnotherProgram)
+{
+    // 张三, 李四 and 年 in GBK; sections in an unusual order, CRLF line ends.
+    WriteBytes(ScoreFile(2), "[RecordTime]\r\n2=2023\xC4\xEA\r\n1=2024\xC4\xEA\r\n[score]\r\n2=12000\r\n1=$3A98\r\n"
+                             "[Name]\r\n1=\xD5\xC5\xC8\xFD\r\n2=\xC0\xEE\xCB\xC4\r\n");
+    LoadScores(2);
+    EXPECT_EQ(ScoreTable[0].Name, QStringLiteral("张三"));
+    EXPECT_EQ(ScoreTable[0].Score, 15000);
+    EXPECT_EQ(ScoreTable[0].RecordTime, QStringLiteral("2024年"));
+    EXPECT_EQ(ScoreTable[1].Name, QStringLiteral("李四"));
+    EXPECT_EQ(ScoreTable[1].RecordTime, QStringLiteral("2023年"));
+    ExpectDefaultEntry(3);
+}
+
+TEST_F(ScoreTableTest, AwkwardNamesRoundTripWithoutChangingTheFileLayout)
+{
+    const QString longAscii(10000, QLatin1Char('w'));
+    const QString longChinese = QStringLiteral("ab") + QString(1500, QChar(u'名'));  // 3002 GBK bytes
+    const QStringList names{QStringLiteral("line\nbreak\r\n[Name]\n1=evil"), QStringLiteral("a=b"),
+                            QStringLiteral("[Score]"), QStringLiteral("  padded  "), QStringLiteral(" "),
+                            QStringLiteral("😀𠀀€"), longAscii, longChinese, QStringLiteral("\"quoted\""), QString()};
+    QStringList expected = names;
+    expected[0] = QStringLiteral("line break  [Name] 1=evil");
+    expected[6] = longAscii.left(2047);
+    expected[7] = QStringLiteral("ab") + QString(1022, QChar(u'名'));  // cut at a character boundary
+    for (int i = 0; i < ScoreCount; ++i)
+        ScoreTable[i] = {names[i], 100 - i, QStringLiteral("=[x]\n")};
+    SaveScores(1);
+    LoadScores(1);
+    for (int i = 0; i < ScoreCount; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ScoreTable[i].Name, expected[i]);
+        EXPECT_EQ(ScoreTable[i].Score, 100 - i);
+        EXPECT_EQ(ScoreTable[i].RecordTime, QStringLiteral("=[x] "));
+    }
+    const QList<QByteArray> lines = ReadBytes(ScoreFile(1)).split('\n');
+    EXPECT_EQ(lines.size(), 3 * (1 + ScoreCount) + 1);  // three sections of ten keys, a final line end
+    EXPECT_EQ(lines.count("[Score]\r"), 1);
+}
+
+TEST_F(ScoreTableTest, UnreadableFilesGiveDefaultsForWhatCannotBeRead)
+{
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += char(i * 7);
+    QByteArray garbage(10 * 1024 * 1024, Qt::Uninitialized);
+    QRandomGenerator(42).fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
+    for (const QByteArray& contents : {QByteArray(), binary, garbage}) {
+        WriteBytes(ScoreFile(0), contents);
+        LoadScores(0);
+        for (int i = 1; i <= ScoreCount; ++i)
+            ExpectDefaultEntry(i);
+    }
+    WriteBytes(ScoreFile(0), binary + "\n[Score]\n4=7777\n" + binary);
+    LoadScores(0);
+    EXPECT_EQ(ScoreTable[3].Score, 7777);
+    ExpectDefaultEntry(5);
+}
+
+TEST_F(ScoreTableTest, FailedWriteIsReportedAndKeepsTheOldFile)
+{
+    const QByteArray old = "[Score]\r\n10=5\r\n";
+    WriteBytes(ScoreFile(2), old);
+    ModalAnswer<TWriteNameBox> name(Typing(QStringLiteral("Ann")));
+    ModalAnswer<QMessageBox> error([path = ScoreFile(2)](QMessageBox* box) {
+        EXPECT_EQ(box->text(), QStringLiteral("Unable to write to ") + path);
+        box->button(QMessageBox::Ok)->click();
+    });
+    // Root ignores permissions but not the largest file size a process may write.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = old.size();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    RecordHighScoreFor(nullptr, 2, QStringLiteral("600"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(ReadBytes(ScoreFile(2)), old);
+}
+
+}  // namespace
