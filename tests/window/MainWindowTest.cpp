@@ -1,0 +1,142 @@
+#include "WindowFixture.h"
+
+#include "engine/Global.h"
+#include "platform/ProgressBar.h"
+#include "tests/ui/ModalAnswer.h"
+#include "ui/ClientArea.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using MainWindowTest = WindowTest;
+
+struct MenuItem {
+    QAction* action;
+    const char* caption;
+    QKeySequence shortcut;
+};
+
+TEST_F(MainWindowTest, MenusHaveTheirCaptionsShortcutsAndDesignStates)
+{
+    TForm1& form = Open();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Zenkara之星 v1.04版"));
+    EXPECT_EQ(form.G1->title(), QStringLiteral("游戏(&G)"));
+    EXPECT_EQ(form.S1->title(), QStringLiteral("选项(&S)"));
+    EXPECT_EQ(form.mmiHelp->title(), QStringLiteral("帮助(&H)"));
+    const std::vector<MenuItem> items = {
+        {form.mmiEasy, "容易(&E)", Qt::Key_F1},        {form.mmiNormal, "普通(&N)", Qt::Key_F2},
+        {form.mmiHard, "困难(&H)", Qt::Key_F3},        {form.mmiSuper, "超级(&S)", Qt::Key_F4},
+        {form.mmiQuit, "放弃(&Q)", Qt::Key_F8},        {form.mmiExit, "退出(&X)", Qt::Key_Delete},
+        {form.mmiPrompt, "提示(&I)", Qt::Key_F5},      {form.mmiReset, "重新冼牌(&R)", Qt::Key_F6},
+        {form.mmiAnimal1, "神奇宝贝", {}},             {form.mmiAnimal2, "水晶宝贝", {}},
+        {form.mmiAnimal4, "水晶水果", {}},             {form.mmiAnimal3, "极品水晶", {}},
+        {form.mmiMusic, "背景音乐(&M)", {}},           {form.mmiSound, "游戏音效(&S)", {}},
+        {form.mmiTopScore, "排行榜(&N)...", {}},       {form.mmiReadMe, "游戏说明", {}},
+        {form.mmiAbout, "关于(&A)", {}},
+    };
+    for (const MenuItem& item : items) {
+        EXPECT_EQ(item.action->text(), QString::fromUtf8(item.caption));
+        EXPECT_EQ(item.action->shortcut(), item.shortcut) << item.caption;
+    }
+    // Sheet 4 stands above sheet 3.
+    const QList<QAction*> options = form.S1->actions();
+    EXPECT_LT(options.indexOf(form.mmiAnimal4), options.indexOf(form.mmiAnimal3));
+
+    for (QAction* idle : {form.mmiEasy, form.mmiNormal, form.mmiHard, form.mmiSuper})
+        EXPECT_TRUE(idle->isEnabled() && !idle->isChecked());
+    for (QAction* disabled : {form.mmiQuit, form.mmiPrompt, form.mmiReset, form.mmiMusic})
+        EXPECT_FALSE(disabled->isEnabled());
+    EXPECT_FALSE(form.mmiMusic->isVisible());
+    EXPECT_FALSE(form.Panel1->isVisible());
+    EXPECT_TRUE(form.Image1->isVisible());
+    EXPECT_EQ(form.Image1->pos(), QPoint(104, 136));
+    EXPECT_EQ(form.Engine, nullptr);
+}
+
+TEST_F(MainWindowTest, NoSettingsFileTicksSoundAndTheFirstSheet)
+{
+    TForm1& form = Open();
+    EXPECT_TRUE(form.mmiSound->isChecked());
+    EXPECT_FALSE(form.mmiMusic->isChecked());
+    EXPECT_TRUE(form.mmiAnimal1->isChecked());
+}
+
+TEST_F(MainWindowTest, TicksFollowTheSettingsFile)
+{
+    for (const auto& [pattern, expected] : std::vector<std::pair<int, int>>{{2, 2}, {3, 3}, {4, 4}, {0, 1}, {5, 1}, {9, 1}}) {
+        WriteFile(QStringLiteral("Game.ini"), QByteArray("[GameIni]\r\nMusic=1\r\nSound=0\r\nPattern=") + QByteArray::number(pattern) + "\r\n");
+        TForm1& form = Open();
+        QAction* sheets[] = {form.mmiAnimal1, form.mmiAnimal2, form.mmiAnimal3, form.mmiAnimal4};
+        for (int sheet = 1; sheet <= 4; ++sheet)
+            EXPECT_EQ(sheets[sheet - 1]->isChecked(), sheet == expected) << "Pattern=" << pattern;
+        EXPECT_FALSE(form.mmiSound->isChecked());
+        EXPECT_TRUE(form.mmiMusic->isChecked());
+    }
+}
+
+TEST_F(MainWindowTest, LargeScreenGetsRoomForTheSuperBoard)
+{
+    TForm1& form = Open(701);
+    EXPECT_EQ(form.ClientArea->size(), QSize(825, 641));
+    EXPECT_EQ(form.ProgressBar1->width(), 320);
+    EXPECT_EQ(form.ProgressBar1->x(), (825 - 320) / 2);
+    EXPECT_TRUE(form.mmiSuper->isEnabled());
+}
+
+TEST_F(MainWindowTest, ScreenOf700PixelsGetsTheSmallLayoutWithoutSuper)
+{
+    TForm1& form = Open(700);
+    EXPECT_EQ(form.ProgressBar1->width(), 240);
+    EXPECT_EQ(form.ProgressBar1->x(), (form.ClientArea->width() - 240) / 2);
+    EXPECT_LT(form.ClientArea->height(), 568);
+    EXPECT_FALSE(form.mmiSuper->isEnabled());
+    QTest::keyClick(&form, Qt::Key_F4);
+    EXPECT_EQ(form.Engine, nullptr);
+
+    form.mmiEasyClick();
+    form.mmiQuitClick();
+    EXPECT_FALSE(form.mmiSuper->isEnabled()) << "the idle menus never enable super on a small screen";
+}
+
+TEST_F(MainWindowTest, EnterMinimises)
+{
+    TForm1& form = Open();
+    QTest::keyClick(&form, Qt::Key_Return);
+    EXPECT_TRUE(form.isMinimized());
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheSettings)
+{
+    TForm1& form = Open();
+    form.mmiSound->trigger();
+    form.mmiAnimal4->trigger();
+    QTest::keyClick(&form, Qt::Key_Delete);
+    EXPECT_FALSE(form.isVisible());
+    const QByteArray text = ReadFile(QStringLiteral("Game.ini")).replace("\r\n", "\n");
+    EXPECT_EQ(text, QByteArray("[GameIni]\nMusic=0\nSound=0\nPattern=4\n"));
+}
+
+TEST_F(MainWindowTest, UnwritableSettingsAreReportedAndTheWindowStillCloses)
+{
+    // A directory in the file's place cannot be replaced by a file, even by root.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("Game.ini")));
+    TForm1& form = Open();
+    QString reported;
+    ModalAnswer<QMessageBox> answer([&](QMessageBox* box) {
+        reported = box->text();
+        box->accept();
+    });
+    form.close();
+    EXPECT_EQ(reported, QStringLiteral("Unable to write to ") + FilePath(QStringLiteral("Game.ini")));
+    EXPECT_FALSE(form.isVisible());
+}
+
+}  // namespace

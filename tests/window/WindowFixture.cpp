@@ -1,0 +1,102 @@
+#include "WindowFixture.h"
+
+#include "engine/Global.h"
+#include "platform/Desktop.h"
+#include "platform/Sound.h"
+#include "platform/System.h"
+#include "ui/ClientArea.h"
+
+#include <QFile>
+#include <QTest>
+
+void WindowTest::SetUp()
+{
+    ASSERT_TRUE(dir_.isValid());
+    platform::SetExecutableDirForTesting(dir_.path() + QLatin1Char('/'));
+    platform::SetSleepScaleForTesting(0);
+    platform::RecordSounds(true);
+    platform::ClearRecordedSounds();
+    platform::RecordDesktopRequests(true);
+    platform::ClearRecordedDesktopRequests();
+}
+
+void WindowTest::TearDown()
+{
+    form_.reset();
+    platform::SetExecutableDirForTesting(QString());
+    platform::SetScreenHeightForTesting(0);
+}
+
+QString WindowTest::FilePath(const QString& name) const
+{
+    return dir_.filePath(name);
+}
+
+void WindowTest::WriteFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(FilePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray WindowTest::ReadFile(const QString& name) const
+{
+    QFile file(FilePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TForm1& WindowTest::Open(int screenHeight)
+{
+    platform::SetScreenHeightForTesting(screenHeight);
+    form_ = std::make_unique<TForm1>();
+    form_->show();
+    Activate();
+    return *form_;
+}
+
+void WindowTest::Activate()
+{
+    form_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+}
+
+TLink& WindowTest::StartEasyWith(const BoardRows& rows)
+{
+    form_->mmiEasyClick();
+    ShowBoard(rows);
+    return *form_->Engine;
+}
+
+void WindowTest::ShowBoard(const BoardRows& rows)
+{
+    TLink& engine = *form_->Engine;
+    const std::int32_t backStyle = engine.Params->BackStyle;
+    SetBoard(engine, rows);
+    engine.Params->BackStyle = backStyle;
+    engine.CountMoves();
+    engine.RenderBoard();
+}
+
+void WindowTest::ClickCell(int row, int col, Qt::MouseButton button)
+{
+    const QPoint centre(form_->BoardRect.Left + col * CellWidth + CellWidth / 2,
+                        form_->BoardRect.Top + row * CellHeight + CellHeight / 2);
+    QTest::mouseClick(form_->ClientArea, button, Qt::NoModifier, centre);
+}
+
+QRgb WindowTest::WindowPixel(int x, int y) const
+{
+    return form_->ClientArea->canvas().pixel(x, y) & 0xffffff;
+}
+
+const BoardRows EasyBoardOnePair = {
+    "..............",
+    ".ab...........",
+    ".ba...........",
+    "..............",
+    "..............",
+    "..............",
+    "..............",
+    "...........cc.",
+    "..............",
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "tests/engine/BoardText.h"
+#include "ui/Unit1.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window on the offscreen platform, with its files in a fresh directory, the blocking
+// waits made instant, and the sounds and desktop requests recorded instead of played.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void WriteFile(const QString& name, const QByteArray& bytes);
+    QByteArray ReadFile(const QString& name) const;
+    QString FilePath(const QString& name) const;
+
+    TForm1& Open(int screenHeight = 1024);
+    void Activate();
+    // Starts an easy game and replaces its deal with the given board, rendered and shown.
+    TLink& StartEasyWith(const BoardRows& rows);
+    void ShowBoard(const BoardRows& rows);
+    // A left click on the centre of board cell (row, col).
+    void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton);
+    QRgb WindowPixel(int x, int y) const;
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TForm1> form_;
+};
+
+// Thirteen kinds in two rows: no pair is linkable at the start of an easy board.
+extern const BoardRows EasyBoardOnePair;
