@@ -1,0 +1,291 @@
+#include "BoardText.h"
+
+#include "platform/Sound.h"
+#include "platform/System.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <vector>
+
+namespace {
+
+struct BoardSize {
+    int rows;
+    int cols;
+    int tiles;
+    int kinds;
+    int width;   // board bitmap in pixels
+    int height;
+};
+
+const std::vector<BoardSize> AllSizes{
+    {9, 14, 84, 21, 579, 464},
+    {10, 16, 112, 28, 661, 515},
+    {11, 18, 144, 36, 743, 566},
+    {12, 20, 180, 45, 825, 617},
+};
+
+std::map<std::int32_t, int> KindCounts(const TLink& engine)
+{
+    std::map<std::int32_t, int> counts;
+    for (const auto& row : engine.Grid)
+        for (std::int32_t kind : row)
+            if (kind != EmptyCell)
+                ++counts[kind];
+    return counts;
+}
+
+bool BorderRingEmpty(const TLink& engine)
+{
+    const int rows = static_cast<int>(engine.Grid.size());
+    const int cols = static_cast<int>(engine.Grid.front().size());
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            if ((r == 0 || c == 0 || r == rows - 1 || c == cols - 1) && engine.Grid[r][c] != EmptyCell)
+                return false;
+    return true;
+}
+
+class DealTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::SetSleepScaleForTesting(0);
+        platform::RecordSounds(true);
+        platform::ClearRecordedSounds();
+        engine.OnRedraw = [&](TLink*) { ++redraws; };
+    }
+    void TearDown() override
+    {
+        platform::SetSleepScaleForTesting(1);
+        platform::RecordSounds(false);
+    }
+
+    void SetSize(int rows, int cols)
+    {
+        engine.Params->Rows = static_cast<std::uint8_t>(rows);
+        engine.Params->Cols = static_cast<std::uint8_t>(cols);
+    }
+
+    // A random source that answers from a list, and notes each range it was asked for.
+    void AnswerWith(std::vector<std::int32_t> answers)
+    {
+        engine.SetRandomSource([this, answers, next = std::size_t{0}](std::int32_t n) mutable {
+            ranges.push_back(n);
+            return answers.empty() ? 0 : answers[next++ % answers.size()] % n;
+        });
+    }
+
+    TLink engine{nullptr};
+    int redraws = 0;
+    std::vector<std::int32_t> ranges;
+};
+
+TEST_F(DealTest, FillsEverySizeWithFourTilesOfEachKind)
+{
+    for (const BoardSize& size : AllSizes) {
+        SCOPED_TRACE(testing::Message() << size.rows << " x " << size.cols);
+        SetSize(size.rows, size.cols);
+        redraws = 0;
+        engine.DealBoard();
+
+        ASSERT_EQ(static_cast<int>(engine.Grid.size()), size.rows);
+        ASSERT_EQ(static_cast<int>(engine.Grid.front().size()), size.cols);
+        EXPECT_TRUE(BorderRingEmpty(engine));
+        const auto counts = KindCounts(engine);
+        EXPECT_EQ(static_cast<int>(counts.size()), size.kinds);
+        EXPECT_EQ(counts.begin()->first, 0);
+        EXPECT_EQ(counts.rbegin()->first, size.kinds - 1);
+        for (const auto& [kind, count] : counts)
+            EXPECT_EQ(count, 4) << "kind " << kind;
+        EXPECT_EQ(engine.Params->TilesLeft, size.tiles);
+        EXPECT_GE(engine.Params->BackStyle, 1);
+        EXPECT_LE(engine.Params->BackStyle, 6);
+        EXPECT_EQ(engine.BoardWidth, size.width);
+        EXPECT_EQ(engine.BoardHeight, size.height);
+        EXPECT_EQ(engine.BoardDC.width(), size.width);
+        EXPECT_EQ(engine.BoardDC.height(), size.height);
+        EXPECT_TRUE(engine.Params->Playing);
+        EXPECT_EQ(redraws, 1);
+        const std::int32_t counted = engine.Params->PairsAvailable;
+        EXPECT_EQ(engine.CountMoves(), counted);
+    }
+}
+
+TEST_F(DealTest, DrawsTheBackgroundThenOneNumberBelow10000PerCell)
+{
+    SetSize(9, 14);
+    AnswerWith({});
+    engine.DealBoard();
+    ASSERT_EQ(ranges.size(), 1u + 84u);
+    EXPECT_EQ(ranges.front(), 6);
+    for (std::size_t i = 1; i < ranges.size(); ++i)
+        EXPECT_EQ(ranges[i], 10000) << "draw " << i;
+}
+
+// Drawing 0 every time takes the pool in its order: four of each kind, row by row.
+TEST_F(DealTest, AlwaysDrawingZeroDealsTheKindsInOrder)
+{
+    SetSize(9, 14);
+    AnswerWith({0});
+    engine.DealBoard();
+    EXPECT_EQ(engine.Params->BackStyle, 1);
+    EXPECT_EQ(BoardText(engine), (BoardRows{
+                                     "..............",
+                                     ".aaaabbbbcccc.",
+                                     ".ddddeeeeffff.",
+                                     ".gggghhhhiiii.",
+                                     ".jjjjkkkkllll.",
+                                     ".mmmmnnnnoooo.",
+                                     ".ppppqqqqrrrr.",
+                                     ".ssssttttuuuu.",
+                                     "..............",
+                                 }));
+}
+
+// Drawing 1 every time takes the second entry left: the first 0 stays in the pool until the
+// last cell, and the entries behind a taken one keep their order.
+TEST_F(DealTest, TakenEntriesCloseUpThePoolInOrder)
+{
+    SetSize(9, 14);
+    AnswerWith({1});
+    engine.DealBoard();
+    EXPECT_EQ(engine.Params->BackStyle, 2);
+    EXPECT_EQ(BoardText(engine), (BoardRows{
+                                     "..............",
+                                     ".aaabbbbccccd.",
+                                     ".dddeeeeffffg.",
+                                     ".ggghhhhiiiij.",
+                                     ".jjjkkkkllllm.",
+                                     ".mmmnnnnoooop.",
+                                     ".pppqqqqrrrrs.",
+                                     ".sssttttuuuua.",
+                                     "..............",
+                                 }));
+}
+
+// The deal of a seeded generator, pinned so that any change in how a deal draws shows up.
+TEST_F(DealTest, SeededGeneratorGivesAKnownEasyDeal)
+{
+    SetSize(9, 14);
+    engine.SetRandomSource([generator = std::mt19937(2024)](std::int32_t n) mutable {
+        return static_cast<std::int32_t>(generator() % static_cast<std::uint32_t>(n));
+    });
+    engine.DealBoard();
+    EXPECT_EQ(engine.Params->BackStyle, 3);
+    EXPECT_EQ(BoardText(engine), (BoardRows{
+                                     "..............",
+                                     ".pnhlfisnhoaq.",
+                                     ".aifrjhjgnukk.",
+                                     ".sislmrlfghtm.",
+                                     ".dstbqqpccmgl.",
+                                     ".tuujfmrjtoeu.",
+                                     ".rcgqbpecadia.",
+                                     ".deonbeobpkkd.",
+                                     "..............",
+                                 }));
+}
+
+TEST_F(DealTest, NextLevelRefillsTheSameEngine)
+{
+    SetSize(12, 20);
+    AnswerWith({0});
+    engine.DealBoard();
+    for (int c = 1; c <= 18; ++c)
+        engine.Grid[5][c] = EmptyCell;
+    engine.Params->TilesLeft = 162;
+
+    AnswerWith({3});
+    engine.DealBoard();
+    EXPECT_EQ(engine.Params->BackStyle, 4);
+    EXPECT_EQ(engine.Params->TilesLeft, 180);
+    const auto counts = KindCounts(engine);
+    EXPECT_EQ(counts.size(), 45u);
+    for (const auto& [kind, count] : counts)
+        EXPECT_EQ(count, 4) << "kind " << kind;
+    EXPECT_EQ(engine.BoardDC.width(), 825);
+}
+
+class ReshuffleTest : public DealTest {
+protected:
+    const BoardRows halfCleared{
+        "..............",
+        ".ab..cd..ee...",
+        "..ba.dc.......",
+        ".....fg.gf....",
+        "..............",
+        "...hh.....ii..",
+        "..............",
+        "..j......j....",
+        "..............",
+    };
+
+    static std::vector<bool> Occupied(const TLink& engine)
+    {
+        std::vector<bool> occupied;
+        for (const auto& row : engine.Grid)
+            for (std::int32_t kind : row)
+                occupied.push_back(kind != EmptyCell);
+        return occupied;
+    }
+};
+
+TEST_F(ReshuffleTest, KeepsTheCellsKindsAndSelection)
+{
+    SetBoard(engine, halfCleared);
+    engine.Params->SoundOn = true;
+    engine.Params->BackStyle = 5;
+    engine.SelRow = 2;
+    engine.SelCol = 3;
+    const auto occupied = Occupied(engine);
+    const auto counts = KindCounts(engine);
+    AnswerWith({7, 4242, 13, 9998, 1, 500});
+
+    engine.Reshuffle();
+
+    EXPECT_EQ(Occupied(engine), occupied);
+    EXPECT_EQ(KindCounts(engine), counts);
+    EXPECT_NE(BoardText(engine), halfCleared);
+    EXPECT_EQ(engine.SelRow, 2);
+    EXPECT_EQ(engine.SelCol, 3);
+    EXPECT_EQ(engine.Params->BackStyle, 5);
+    EXPECT_EQ(ranges, std::vector<std::int32_t>(20, 10000));
+    EXPECT_EQ(redraws, 2);
+    EXPECT_EQ(platform::RecordedSounds(), QStringList{"SNDRESET"});
+    const std::int32_t counted = engine.Params->PairsAvailable;
+    EXPECT_EQ(engine.CountMoves(), counted);
+}
+
+// The pool is collected row by row and handed out in the same order: drawing 1 each time
+// on "abab" gives b (from a b a b), a (from a a b), b (from a b), a.
+TEST_F(ReshuffleTest, HandsOutThePoolRowByRow)
+{
+    SetBoard(engine, {"......", ".ab...", "...ab.", "......"});
+    AnswerWith({1});
+    engine.Reshuffle();
+    EXPECT_EQ(BoardText(engine), (BoardRows{"......", ".ba...", "...ba.", "......"}));
+}
+
+TEST_F(ReshuffleTest, TwoTilesStayPutAndTheBoardIsStillRedrawnTwice)
+{
+    SetBoard(engine, {"......", ".c....", "....c.", "......"});
+    engine.Params->SoundOn = false;
+    engine.Reshuffle();
+    EXPECT_EQ(BoardText(engine), (BoardRows{"......", ".c....", "....c.", "......"}));
+    EXPECT_EQ(engine.Params->PairsAvailable, 1);
+    EXPECT_EQ(redraws, 2);
+    EXPECT_TRUE(platform::RecordedSounds().isEmpty());
+}
+
+TEST_F(ReshuffleTest, EmptyBoardCountsNoPairs)
+{
+    SetBoard(engine, {"......", "......", "......", "......"});
+    engine.Params->PairsAvailable = 3;
+    engine.Reshuffle();
+    EXPECT_EQ(engine.Params->PairsAvailable, 0);
+    EXPECT_EQ(redraws, 2);
+}
+
+}  // namespace
