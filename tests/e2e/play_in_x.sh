@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# Plays a short game with the real executable in a real X server, the way a player would:
+# start it, press F1, see the easy board where the layout puts it, switch to another window
+# and see the pause screen with its moving picture, switch back and see the board again, give
+# up with F8, close with Del, and find the settings file written beside the executable.
+#
+# Usage: play_in_x.sh <built executable>
+# Exits 77 (skipped) only when no X server can be started here.
+set -euo pipefail
+
+readonly SKIPPED=77
+readonly exe=$1
+readonly other_title=zenkara-e2e-other
+# The large layout's client area and the easy board's place in it, in client pixels.
+readonly client_w=825 client_h=641 panel_h=24
+readonly cell_w=41 cell_h=51 easy_rows=9 easy_cols=14 board_left=123 board_top=100
+readonly ball_w=155 ball_h=156
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  local p
+  for ((p = ${#pids[@]} - 1; p >= 0; p--)); do
+    kill "${pids[$p]}" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  for log in "$work"/*.log; do
+    [[ -s $log ]] && { echo "--- $(basename "$log")" >&2; tail -n 20 "$log" >&2; }
+  done
+  exit 1
+}
+
+# Polls a condition every 0.1 s until it holds or the seconds run out.
+wait_for() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
+start_x_server() {
+  if ! command -v Xvfb >/dev/null; then
+    echo "SKIP: Xvfb is not installed"
+    exit $SKIPPED
+  fi
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  pids+=($!)
+  if ! wait_for 15 test -s "$work/display"; then
+    echo "SKIP: Xvfb could not start:"
+    cat "$work/xvfb.log"
+    exit $SKIPPED
+  fi
+  export DISPLAY=:$(head -n 1 "$work/display")
+}
+
+start_window_manager() {
+  # The other window is a floating dialog that leaves the game in view.
+  matchbox-window-manager -use_titlebar no -use_dialog_mode free -force_dialogs "$other_title" \
+    >"$work/wm.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+    || fail "the window manager did not start"
+}
+
+game_window=
+find_game_window() {
+  game_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zenkara' | head -n 1) \
+    || fail "the game's window did not appear"
+}
+
+is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+
+activate() {
+  xdotool windowactivate "$1" 2>/dev/null || true
+  wait_for 10 is_active "$1" || fail "window $1 did not become active"
+}
+
+# The client area's top-left corner on the screen. The window asks for a fixed size, the menu
+# bar above the client area; the window manager may still stretch the window to the screen,
+# which leaves the client area where it was, below the menu bar at the window's left edge.
+client_x= client_y=
+locate_client_area() {
+  local X Y WIDTH HEIGHT WINDOW SCREEN fixed_w fixed_h
+  eval "$(xdotool getwindowgeometry --shell "$game_window")"
+  read -r fixed_w fixed_h < <(xprop -id "$game_window" WM_NORMAL_HINTS |
+    sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1 \2/p')
+  [[ $fixed_w == "$client_w" ]] || fail "the window asks to be ${fixed_w:-?} pixels wide, not $client_w"
+  ((fixed_h > client_h)) || fail "the window asks to be ${fixed_h:-?} pixels high: no room for menu and client area"
+  client_x=$X
+  client_y=$((Y + fixed_h - client_h))
+}
+
+shot() { import -silent -window root "$work/shot.ppm" 2>>"$work/import.log"; }
+
+# The bounding box "WxH+X+Y", in client pixels, of what is not black in a client rectangle,
+# or "none".
+lit_box() {
+  local x=$1 y=$2 w=$3 h=$4
+  convert "$work/shot.ppm" -crop "${w}x${h}+$((client_x + x))+$((client_y + y))" +repage \
+    -fuzz 4% -format '%@' info: 2>/dev/null | awk -v x="$x" -v y="$y" -F'[x+]' \
+    '{ if ($1 == 0 || $2 == 0) print "none"; else print $1 "x" $2 "+" $3 + x "+" $4 + y }'
+}
+
+# The play area: the client area below the status panel.
+play_box() { lit_box 0 "$panel_h" "$client_w" "$((client_h - panel_h))"; }
+
+# Every tile of a fresh easy board is drawn: the lit part of the play area is exactly the
+# inner cells, from the first inner cell to the last one with the 5 pixels its background
+# reaches into the border ring.
+readonly board_box="$(((easy_cols - 2) * cell_w + 5))x$(((easy_rows - 2) * cell_h + 5))+$((board_left + cell_w))+$((board_top + cell_h))"
+board_shown() { shot && [[ $(play_box) == "$board_box" ]]; }
+
+# Paused: nothing lit in the play area but the bouncing picture.
+ball_box=
+ball_only() {
+  shot || return 1
+  ball_box=$(play_box)
+  [[ $ball_box != none ]] || return 1
+  local w h
+  IFS='x+' read -r w h _ _ <<<"$ball_box"
+  ((w <= ball_w && h <= ball_h))
+}
+
+client_crop() {
+  convert "$work/shot.ppm" -crop "${client_w}x${client_h}+${client_x}+${client_y}" +repage "$1"
+}
+idle_again() { shot && client_crop "$work/now.png" && [[ $(compare -metric AE "$work/idle.png" "$work/now.png" null: 2>&1) == 0 ]]; }
+
+game_gone() { ! kill -0 "$game_pid" 2>/dev/null; }
+
+# --- the run ---------------------------------------------------------------------------------
+
+# A fresh copy, so that the settings file lands beside it and nowhere else.
+cp "$exe" "$work/zenkara"
+cp "$(dirname "$exe")/ReadMe.txt" "$work/"
+
+start_x_server
+start_window_manager
+
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb ./zenkara) >"$work/game.log" 2>&1 &
+game_pid=$!
+pids+=("$game_pid")
+find_game_window
+activate "$game_window"
+locate_client_area
+echo "game window $game_window, client area at ($client_x, $client_y)"
+start_picture_shown() { shot && [[ $(lit_box 0 0 "$client_w" "$client_h") != none ]]; }
+wait_for 10 start_picture_shown || fail "the idle window shows no start picture"
+client_crop "$work/idle.png"
+echo "start picture shown at $(lit_box 0 0 "$client_w" "$client_h")"
+
+xdotool key F1
+wait_for 10 board_shown || fail "F1 did not show the easy board at $board_box (lit: $(play_box))"
+echo "easy board shown at $board_box"
+
+xmessage -title "$other_title" -geometry +1100+900 "another window" >"$work/other.log" 2>&1 &
+other_pid=$!
+pids+=("$other_pid")
+other_window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$other_title\$" | head -n 1) \
+  || fail "the other window did not appear"
+activate "$other_window"
+wait_for 10 ball_only || fail "no pause screen after losing activation (lit: $ball_box)"
+first_ball=$ball_box
+ball_moved() { ball_only && [[ $ball_box != "$first_ball" ]]; }
+wait_for 5 ball_moved \
+  || fail "the pause picture does not move ($first_ball, then $ball_box)"
+echo "paused: the picture moved from $first_ball to $ball_box"
+
+# The window manager keeps a dialog in front while it is open: closing it hands activation back.
+kill "$other_pid"
+activate "$game_window"
+wait_for 10 board_shown || fail "the board did not come back (lit: $(play_box))"
+echo "board back after activation"
+
+xdotool key F8
+wait_for 10 idle_again || fail "giving up did not return to the start picture"
+echo "gave up: the start picture is back"
+
+xdotool key Delete
+wait_for 10 game_gone || fail "Del did not close the game"
+wait "$game_pid" || fail "the game exited with status $?"
+
+settings=$(tr -d '\r' <"$work/Game.ini" 2>/dev/null) || fail "no Game.ini beside the executable"
+expected=$'[GameIni]\nMusic=0\nSound=1\nPattern=1'
+[[ $settings == "$expected" ]] || fail "Game.ini holds:
+$settings"
+echo "Game.ini written beside the executable with Music, Sound and Pattern"
