@@ -46,16 +46,17 @@ QByteArrayView Trimmed(QByteArrayView text)
     return text.sliced(begin, end - begin);
 }
 
-// Calls `visit(span)` for every line; lines end in LF or CRLF (a CR before the LF is left to
-// trimming). `visit` returns false to stop.
+// Calls `visit(span)` for every line; lines end in LF or CRLF. `visit` returns false to stop.
 template <typename Visit>
 void ForEachLine(const QByteArray& bytes, Visit visit)
 {
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     while (start < size) {
-        qsizetype lf = bytes.indexOf('\n', start);
-        const qsizetype textEnd = lf < 0 ? size : lf;
+        const qsizetype lf = bytes.indexOf('\n', start);
+        qsizetype textEnd = lf < 0 ? size : lf;
+        if (lf > start && bytes[lf - 1] == '\r')
+            --textEnd;
         const qsizetype next = lf < 0 ? size : lf + 1;
         if (!visit(LineSpan{start, textEnd, next}))
             return;
@@ -296,7 +297,7 @@ QByteArray WithValue(QByteArray bytes, const QString& section, const QString& ke
     }
     if (found.section) {
         const LineSpan after = found.lastFilled ? *found.lastFilled : *found.section;
-        if (after.next == after.textEnd)  // the last line of the file has no line ending
+        if (after.next == after.textEnd)  // the file's last line has no line ending
             return bytes.insert(after.next, eol + keyLine);
         return bytes.insert(after.next, keyLine + eol);
     }
@@ -347,8 +348,11 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     }
     const QByteArray contents = WithValue(old, section, key, value);
 
+    // The explicit flush matters: a short write (a full disk, a size limit) is only reported
+    // there, while commit() would go on to replace the old file with a truncated one.
     QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.flush() ||
+        !file.commit())
         throw IniWriteError(fullPath);
 }
 

@@ -1,0 +1,50 @@
+#include "platform/GbkText.h"
+
+#include <gtest/gtest.h>
+
+using platform::FromGbk;
+using platform::ToGbk;
+
+TEST(GbkText, ChineseIsWrittenAsItsGbkBytes)
+{
+    EXPECT_EQ(ToGbk(QStringLiteral("无名氏")), QByteArray("\xCE\xDE\xC3\xFB\xCA\xCF"));
+    EXPECT_EQ(ToGbk(QStringLiteral("Score1=12")), QByteArray("Score1=12"));
+    EXPECT_TRUE(ToGbk(QString()).isEmpty());
+}
+
+TEST(GbkText, EveryTwoByteGbkCharacterReadsAndWritesBackUnchanged)
+{
+    int characters = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F)
+                continue;
+            const QByteArray bytes{char(lead), char(trail)};
+            const QString text = FromGbk(bytes);
+            if (text == QString(QChar(0xFFFD)))
+                continue;  // an unassigned code
+            ASSERT_EQ(ToGbk(text), bytes) << std::hex << lead << " " << trail;
+            ++characters;
+        }
+    }
+    EXPECT_GT(characters, 21000);  // GBK assigns 21886 two-byte codes
+}
+
+TEST(GbkText, CharactersOutsideGbkRoundTrip)
+{
+    const QString text = QString::fromUtf8("\xF0\xA0\x80\x80 \xE2\x82\xAC \xF0\x9F\x98\x80");
+    EXPECT_EQ(FromGbk(ToGbk(text)), text);
+}
+
+TEST(GbkText, InvalidBytesBecomeReplacementCharactersAndTheRestSurvives)
+{
+    const QString replacement(QChar(0xFFFD));
+    EXPECT_EQ(FromGbk(QByteArray("A\xFF" "B")), "A" + replacement + "B");
+    EXPECT_EQ(FromGbk(QByteArray("\xCE\xDE\x81")), QStringLiteral("无") + replacement);  // cut-off lead byte
+    EXPECT_EQ(FromGbk(QByteArray("\x81\x30\x81")), replacement);  // cut-off four-byte character
+    QByteArray everyByte;
+    for (int i = 0; i < 256; ++i)
+        everyByte += char(i);
+    EXPECT_FALSE(FromGbk(everyByte.repeated(50)).isEmpty());
+    EXPECT_TRUE(FromGbk(QByteArray()).isEmpty());
+}

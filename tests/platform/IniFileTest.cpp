@@ -1,0 +1,280 @@
+#include "platform/IniFile.h"
+
+#include "platform/GbkText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using platform::IniFile;
+using platform::IniWriteError;
+
+namespace {
+
+class IniFileTest : public testing::Test {
+protected:
+    QString path(const QString& name = QStringLiteral("Game.ini")) const { return dir_.filePath(name); }
+
+    void writeBytes(const QByteArray& bytes, const QString& name = QStringLiteral("Game.ini")) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readBytes(const QString& name = QStringLiteral("Game.ini")) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir_;
+};
+
+// Lets writes to regular files fail with EFBIG beyond `limit` bytes, for root too, while alive.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault)
+{
+    IniFile missing(path(QStringLiteral("none.ini")));
+    EXPECT_EQ(missing.ReadString("GameIni", "Music", "d"), "d");
+    EXPECT_EQ(missing.ReadInteger("GameIni", "Pattern", 1), 1);
+    EXPECT_TRUE(missing.ReadBool("GameIni", "Sound", true));
+
+    writeBytes("[GameIni]\r\nMusic=1\r\n[Other]\r\nPattern=4\r\n");
+    IniFile ini(path());
+    EXPECT_EQ(ini.ReadInteger("GameIni", "Pattern", 1), 1);  // only in another section
+    EXPECT_EQ(ini.ReadInteger("Nope", "Music", 7), 7);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("none.ini"))));
+}
+
+TEST_F(IniFileTest, SectionsAndKeysMatchWithoutRegardToCase)
+{
+    const QByteArray chinese = platform::ToGbk(QStringLiteral("[名字Ab]\r\n键Key=值\r\n"));
+    writeBytes("[gameini]\r\nMUSIC=1\r\n" + chinese);
+    IniFile ini(path());
+    EXPECT_TRUE(ini.ReadBool("GameIni", "music", false));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("名字aB"), QStringLiteral("键kEY"), ""), QStringLiteral("值"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("名字"), QStringLiteral("键kEY"), "none"), "none");
+
+    ini.WriteInteger("GAMEINI", "Music", 0);
+    EXPECT_EQ(readBytes(), "[gameini]\r\nMUSIC=0\r\n" + chinese);
+}
+
+TEST_F(IniFileTest, ReadsLfAndCrlfLinesAndTrimsSpaces)
+{
+    writeBytes("[A]\nx=1\n  y  =  two words  \r\n[B]\r\nz=3");
+    IniFile ini(path());
+    EXPECT_EQ(ini.ReadInteger("A", "x", 0), 1);
+    EXPECT_EQ(ini.ReadString("A", "y", ""), "two words");
+    EXPECT_EQ(ini.ReadInteger("B", "z", 0), 3);
+}
+
+TEST_F(IniFileTest, WriteChangesOnlyItsOwnValue)
+{
+    const QByteArray before =
+        "; settings\r\n[Name]\r\nName1=Old\r\n\r\n[GameIni]\r\n  Sound = 1  \r\nMusic=0\n[Tail]\r\nk=v\r\n";
+    writeBytes(before);
+    IniFile(path()).WriteBool("GameIni", "Sound", false);
+    QByteArray expected = before;
+    expected.replace("  Sound = 1  ", "  Sound =0");
+    EXPECT_EQ(readBytes(), expected);
+}
+
+TEST_F(IniFileTest, NewKeyGoesAfterTheLastLineOfItsSection)
+{
+    writeBytes("[GameIni]\r\nMusic=0\r\n\r\n[Other]\r\nk=v\r\n");
+    IniFile(path()).WriteInteger("GameIni", "Pattern", 3);
+    EXPECT_EQ(readBytes(), QByteArray("[GameIni]\r\nMusic=0\r\nPattern=3\r\n\r\n[Other]\r\nk=v\r\n"));
+
+    writeBytes("[A]\nk=v");  // LF file, no line end at the end
+    IniFile(path()).WriteString("A", "n", "w");
+    IniFile(path()).WriteString("B", "m", "u");
+    EXPECT_EQ(readBytes(), QByteArray("[A]\nk=v\nn=w\n[B]\nm=u\n"));
+}
+
+TEST_F(IniFileTest, WritingCreatesFileAndSection)
+{
+    IniFile ini(path());
+    ini.WriteBool("GameIni", "Music", false);
+    ini.WriteBool("GameIni", "Sound", true);
+    ini.WriteInteger("GameIni", "Pattern", 1);
+    EXPECT_EQ(readBytes(), QByteArray("[GameIni]\r\nMusic=0\r\nSound=1\r\nPattern=1\r\n"));
+}
+
+TEST_F(IniFileTest, IntegersReadDecimalOrHexAndAnythingElseAsTheDefault)
+{
+    const std::vector<std::pair<QByteArray, int>> cases = {
+        {"10", 10},       {"-7", -7},         {"+5", 5},     {"0x1F", 31},      {"0X1f", 31},
+        {"$ff", 255},     {"$FFFFFFFF", -1},  {"2147483647", 2147483647},       {"-2147483648", -2147483647 - 1},
+        {"2147483648", 99}, {"$100000000", 99}, {"12abc", 99}, {"abc", 99},      {"", 99},
+        {"0x", 99},       {"$", 99},          {"-", 99},     {"1.5", 99},       {"1 2", 99},
+        {"0x-1", 99},     {"--1", 99},        {"$G", 99},    {" 42 ", 42},
+    };
+    for (const auto& [text, expected] : cases) {
+        writeBytes("[S]\r\nk=" + text + "\r\n");
+        EXPECT_EQ(IniFile(path()).ReadInteger("S", "k", 99), expected) << text.constData();
+    }
+}
+
+TEST_F(IniFileTest, BooleansAreIntegersWrittenAsOneOrZero)
+{
+    writeBytes("[S]\r\ntwo=2\r\nzero=0\r\nword=yes\r\nhex=$0\r\n");
+    IniFile ini(path());
+    EXPECT_TRUE(ini.ReadBool("S", "two", false));
+    EXPECT_FALSE(ini.ReadBool("S", "zero", true));
+    EXPECT_TRUE(ini.ReadBool("S", "word", true));
+    EXPECT_FALSE(ini.ReadBool("S", "word", false));
+    EXPECT_FALSE(ini.ReadBool("S", "hex", true));
+    ini.WriteBool("S", "two", true);
+    EXPECT_EQ(readBytes(), QByteArray("[S]\r\ntwo=1\r\nzero=0\r\nword=yes\r\nhex=$0\r\n"));
+}
+
+TEST_F(IniFileTest, ReadsGbkWrittenByAnotherProgramAndWritesChineseAsGbk)
+{
+    writeBytes("[Name]\r\nName1=\xCE\xDE\xC3\xFB\xCA\xCF\r\n");  // 无名氏 in GBK
+    IniFile ini(path());
+    EXPECT_EQ(ini.ReadString("Name", "Name1", ""), QStringLiteral("无名氏"));
+
+    ini.WriteString("Name", "Name2", QStringLiteral("张三"));
+    EXPECT_EQ(readBytes(), QByteArray("[Name]\r\nName1=\xCE\xDE\xC3\xFB\xCA\xCF\r\nName2=\xD5\xC5\xC8\xFD\r\n"));
+    const QString outsideGbk = QString::fromUtf8("\xF0\xA0\x80\x80\xE2\x82\xAC");  // U+20000, euro sign
+    ini.WriteString("Name", "Name3", outsideGbk);
+    EXPECT_EQ(ini.ReadString("Name", "Name2", ""), QStringLiteral("张三"));
+    EXPECT_EQ(ini.ReadString("Name", "Name3", ""), outsideGbk);
+}
+
+TEST_F(IniFileTest, ValueWithLineBreaksCannotAddKeysOrSections)
+{
+    IniFile ini(path());
+    ini.WriteString("Name", "Name1", "x\r\n[Evil]\r\nScore1=999\nName2=bad\rEnd");
+    EXPECT_EQ(ini.ReadString("Name", "Name1", ""), "x  [Evil]  Score1=999 Name2=bad End");
+    EXPECT_EQ(ini.ReadInteger("Evil", "Score1", -1), -1);
+    EXPECT_EQ(ini.ReadString("Name", "Name2", "none"), "none");
+    EXPECT_EQ(readBytes().count('\n'), 2);
+}
+
+TEST_F(IniFileTest, SurroundingSpacesAndQuotesSurviveARoundTrip)
+{
+    IniFile ini(path());
+    const QStringList values = {" ", "  padded  ", "\"quoted\"", "'single'", "\"", "say \"hi\"", "", "a=b"};
+    for (int i = 0; i < values.size(); ++i)
+        ini.WriteString("Name", QStringLiteral("Name%1").arg(i), values[i]);
+    for (int i = 0; i < values.size(); ++i)
+        EXPECT_EQ(ini.ReadString("Name", QStringLiteral("Name%1").arg(i), "default"), values[i]) << i;
+
+    writeBytes("[Name]\r\nName1=\"  from elsewhere \"\r\n");
+    EXPECT_EQ(ini.ReadString("Name", "Name1", ""), "  from elsewhere ");
+}
+
+TEST_F(IniFileTest, LongValuesAreCutAt2047BytesOnACharacterBoundary)
+{
+    IniFile ini(path());
+    ini.WriteString("S", "ascii", QString(3000, QLatin1Char('a')));
+    EXPECT_EQ(ini.ReadString("S", "ascii", "").size(), 2047);
+
+    // Two bytes per character: 1023 whole characters fit in 2047 bytes.
+    ini.WriteString("S", "odd", QString(1500, QChar(0x65E0)));
+    EXPECT_EQ(ini.ReadString("S", "odd", ""), QString(1023, QChar(0x65E0)));
+    // After one ASCII byte the 2-byte characters end exactly at 2047.
+    ini.WriteString("S", "even", "a" + QString(1500, QChar(0x65E0)));
+    EXPECT_EQ(ini.ReadString("S", "even", ""), "a" + QString(1023, QChar(0x65E0)));
+    // Four-byte characters: 1 + 511 * 4 = 2045 bytes; a 512th would end past the limit.
+    const QString fourBytes = QString::fromUtf8("\xF0\xA0\x80\x80");
+    ini.WriteString("S", "four", "a" + fourBytes.repeated(600));
+    EXPECT_EQ(ini.ReadString("S", "four", ""), "a" + fourBytes.repeated(511));
+}
+
+TEST_F(IniFileTest, WriteIntoAMissingDirectoryRaisesTheFullPath)
+{
+    writeBytes("not a directory", QStringLiteral("plain"));
+    const QString target = path(QStringLiteral("plain/Game.ini"));
+    IniFile ini(target);
+    try {
+        ini.WriteBool("GameIni", "Music", true);
+        FAIL() << "no error raised";
+    } catch (const IniWriteError& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()), "Unable to write to " + target);
+        EXPECT_EQ(error.path(), target);
+    }
+    EXPECT_EQ(readBytes(QStringLiteral("plain")), QByteArray("not a directory"));
+}
+
+TEST_F(IniFileTest, FailedWriteLeavesTheOldFileByteForByte)
+{
+    const QByteArray before = "[GameIni]\r\nMusic=1\r\nSound=0\r\nPattern=3\r\n";
+    writeBytes(before);
+    const QString relative = QDir::current().relativeFilePath(path());
+    IniFile ini(relative);
+    {
+        FileSizeLimit limit(8);  // the new file cannot be written, whoever runs the test
+        EXPECT_THROW(ini.WriteString("GameIni", "Music", QString(100, QLatin1Char('x'))), IniWriteError);
+        try {
+            ini.WriteInteger("GameIni", "Pattern", 1);
+        } catch (const IniWriteError& error) {
+            EXPECT_EQ(QString::fromUtf8(error.what()), "Unable to write to " + path());
+        }
+    }
+    EXPECT_EQ(readBytes(), before);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Game.ini"});  // no temporary left
+}
+
+TEST_F(IniFileTest, UnreadableBytesNeverStopTheReadOrAWrite)
+{
+    QByteArray junk;
+    for (int i = 0; i < 256; ++i)
+        junk += char(i);
+    junk += "\x81\r\n\xFE\xFF==\r\n[\xFF\x80\r\n" + QByteArray(1 << 20, 'z') + "\r\n";
+    const QByteArray before = junk + "[GameIni]\nMusic=1\n";
+    writeBytes(before);
+    IniFile ini(path());
+    EXPECT_TRUE(ini.ReadBool("GameIni", "Music", false));
+    EXPECT_EQ(ini.ReadInteger("GameIni", "Sound", 5), 5);
+
+    ini.WriteInteger("GameIni", "Pattern", 2);
+    EXPECT_EQ(readBytes(), before + "Pattern=2\n");
+}
+
+TEST_F(IniFileTest, HugeGarbageOrOneEndlessLineReadsAsDefaults)
+{
+    QByteArray garbage(10 << 20, '\0');
+    QRandomGenerator random(42);
+    random.fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
+    writeBytes(garbage);
+    IniFile ini(path());
+    EXPECT_EQ(ini.ReadInteger("GameIni", "Pattern", 1), 1);
+    EXPECT_EQ(ini.ReadString("GameIni", "Music", "d"), "d");
+
+    writeBytes("[GameIni]" + QByteArray(1 << 20, '=') + "Music=1");
+    EXPECT_FALSE(ini.ReadBool("GameIni", "Music", false));
+    writeBytes("[GameIni]\nMusic=" + QByteArray(1 << 20, '7'));
+    EXPECT_EQ(ini.ReadInteger("GameIni", "Music", -3), -3);
+    EXPECT_EQ(ini.ReadString("GameIni", "Music", "").size(), 2047);
+}

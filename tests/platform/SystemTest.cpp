@@ -1,0 +1,74 @@
+#include "platform/Desktop.h"
+#include "platform/Resources.h"
+#include "platform/System.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(System, ExecutableDirEndsInASeparatorAndCanBeRedirected)
+{
+    EXPECT_EQ(ExecutableDir(), QCoreApplication::applicationDirPath() + "/");
+    SetExecutableDirForTesting("/tmp/somewhere");
+    EXPECT_EQ(ExecutableDir(), "/tmp/somewhere/");
+    SetExecutableDirForTesting("/tmp/other/");
+    EXPECT_EQ(ExecutableDir(), "/tmp/other/");
+    SetExecutableDirForTesting(QString());
+    EXPECT_EQ(ExecutableDir(), QCoreApplication::applicationDirPath() + "/");
+}
+
+TEST(System, ScreenHeightCanBeSetAndRestored)
+{
+    ASSERT_NE(QGuiApplication::primaryScreen(), nullptr);
+    const int real = QGuiApplication::primaryScreen()->size().height();
+    EXPECT_EQ(ScreenHeight(), real);
+    SetScreenHeightForTesting(600);
+    EXPECT_EQ(ScreenHeight(), 600);
+    SetScreenHeightForTesting(0);
+    EXPECT_EQ(ScreenHeight(), real);
+}
+
+TEST(System, ShortDateIsTodaysDate)
+{
+    const QString text = CurrentShortDate();
+    const QDate parsed = QLocale::system().toDate(text, QLocale::ShortFormat);
+    ASSERT_TRUE(parsed.isValid()) << text.toStdString();
+    // A two-digit year may parse a century off; the day and month must be today's.
+    EXPECT_EQ(parsed.month(), QDate::currentDate().month());
+    EXPECT_EQ(parsed.day(), QDate::currentDate().day());
+}
+
+TEST(Desktop, RecordedRequestsCarryTheUrlOrTheAbsolutePath)
+{
+    RecordDesktopRequests(true);
+    ClearRecordedDesktopRequests();
+    OpenUrl("mailto:someone@example.com");
+    OpenTextFile("ReadMe.txt");
+    EXPECT_EQ(RecordedDesktopRequests(),
+              (QStringList{"url:mailto:someone@example.com", "file:" + QDir::current().absoluteFilePath("ReadMe.txt")}));
+    ClearRecordedDesktopRequests();
+    EXPECT_TRUE(RecordedDesktopRequests().isEmpty());
+    RecordDesktopRequests(false);
+}
+
+TEST(Resources, StringTableHoldsTheSectionNames)
+{
+    EXPECT_EQ(LoadResString(StringId::GameIni), "GameIni");
+    EXPECT_EQ(LoadResString(StringId::Name), "Name");
+    EXPECT_EQ(LoadResString(StringId::Score), "Score");
+    EXPECT_EQ(LoadResString(StringId::RecordTime), "RecordTime");
+}
+
+TEST(Resources, UnknownNamesGiveNothing)
+{
+    EXPECT_TRUE(LoadBitmapResource("NOSUCHBITMAP").isNull());
+    EXPECT_TRUE(LoadBitmapResource("../sounds/TESTBEEP").isNull());
+    EXPECT_FALSE(LoadBitmapResource("TESTTILE").isNull());
+    EXPECT_TRUE(LoadResourceData(":/pictures/NoSuch.jpg").isEmpty());
+    EXPECT_EQ(LoadResourceData(":/sounds/TESTBEEP.wav").left(4), QByteArray("RIFF"));
+}

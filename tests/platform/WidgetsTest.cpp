@@ -1,0 +1,103 @@
+#include "platform/MessageBox.h"
+#include "platform/ProgressBar.h"
+#include "platform/Timer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace platform;
+
+namespace {
+
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+// Shows a box through `show`, reads it while it is up and answers it with its button.
+SeenBox Answer(const std::function<void()>& show)
+{
+    SeenBox seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())};
+        box->buttons().first()->click();
+    });
+    show();
+    return seen;
+}
+
+}  // namespace
+
+TEST(ProgressBar, PositionIsClampedToTheRange)
+{
+    ProgressBar bar;
+    bar.setRange(0, 310);
+    bar.setPosition(309);
+    bar.setPosition(bar.position() + 3);
+    EXPECT_EQ(bar.position(), 310);
+    bar.setPosition(-5);
+    EXPECT_EQ(bar.position(), 0);
+    bar.setPosition(120);
+    EXPECT_EQ(bar.position(), 120);
+}
+
+TEST(ProgressBar, BarColourIsTheHighlightOfEveryColourGroup)
+{
+    ProgressBar bar;
+    bar.setBarColor(QColor(255, 0, 0));
+    EXPECT_EQ(bar.barColor(), QColor(255, 0, 0));
+    EXPECT_EQ(bar.palette().color(QPalette::Inactive, QPalette::Highlight), QColor(255, 0, 0));
+    bar.setBarColor(QColor(0, 128, 0));
+    EXPECT_EQ(bar.palette().color(QPalette::Active, QPalette::Highlight), QColor(0, 128, 0));
+}
+
+TEST(Timer, EnablingARunningTimerDoesNotRestartIt)
+{
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);  // a coarse timer may report up to 5% more time left
+    timer.setInterval(4000);
+    EnableTimer(timer, true);
+    ASSERT_TRUE(timer.isActive());
+    QThread::msleep(100);
+    EnableTimer(timer, true);
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_LE(timer.remainingTime(), 3950);  // a restart would have set it back to 4000
+
+    EnableTimer(timer, false);
+    EXPECT_FALSE(timer.isActive());
+    EnableTimer(timer, false);
+    EXPECT_FALSE(timer.isActive());
+    EnableTimer(timer, true);
+    EXPECT_GT(timer.remainingTime(), 3950);  // a stopped timer starts afresh
+}
+
+TEST(MessageBox, ShowsTextWithLineBreaksCaptionAndOneButton)
+{
+    const SeenBox seen = Answer([] { ShowMessageBox(nullptr, QStringLiteral("第一行\r第二行\r\n第三行"), "Caption"); });
+    EXPECT_EQ(seen.title, "Caption");
+    EXPECT_EQ(seen.text, QStringLiteral("第一行\n第二行\n第三行"));
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+}
+
+TEST(MessageBox, ErrorBoxCarriesTheApplicationNameAsCaption)
+{
+    QGuiApplication::setApplicationDisplayName("Zenkara test");
+    const SeenBox seen = Answer([] { ShowErrorBox(nullptr, "Unable to write to /x/Game.ini"); });
+    EXPECT_EQ(seen.title, "Zenkara test");
+    EXPECT_EQ(seen.text, "Unable to write to /x/Game.ini");
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons, 1);
+}
