@@ -1,6 +1,7 @@
 #include "Unit1.h"
 
 #include "ClientArea.h"
+#include "DialogLook.h"
 #include "engine/Global.h"
 #include "platform/IniFile.h"
 #include "platform/Jpeg.h"
@@ -17,8 +18,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
-
-const QString AppTitle = QStringLiteral("Zenkara之星 v1.04版");
 
 namespace {
 
@@ -146,9 +145,7 @@ void TForm1::CreatePictures()
     lblAward = new QLabel(ClientArea);
     lblAward->setGeometry(160, PanelHeight, 475, 29);
     lblAward->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    QFont awardFont(QStringLiteral("MS Sans Serif"));
-    awardFont.setPixelSize(13);
-    lblAward->setFont(awardFont);
+    lblAward->setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 13));
     lblAward->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
     lblAward->hide();
 }
@@ -168,8 +165,8 @@ void TForm1::CreateTimers()
 
 void TForm1::FormCreate()
 {
-    QApplication::setApplicationName(AppTitle);
-    setWindowTitle(AppTitle);
+    QApplication::setApplicationName(ProgramTitle());
+    setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;
     LoadSettings();

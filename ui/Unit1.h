@@ -41,7 +41,6 @@ QString DifficultyName(int difficulty);
 
 constexpr int BarMaximum = 310;
 constexpr int PanelHeight = 24;
-extern const QString AppTitle;  // "Zenkara之星 v1.04版"
 
 // The main window: the menus, the status panel, the board on the client area, and the course
 // of a game from a difficulty command to its end.

@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "ClientArea.h"
+#include "DialogLook.h"
 #include "LinkRecord.h"
 #include "Unit2.h"
 #include "engine/Global.h"
@@ -23,9 +24,7 @@ const QColor ValueColour(255, 255, 0);
 QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, const QColor& colour)
 {
     auto* label = new QLabel(text, panel);
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(16);
-    label->setFont(font);
+    label->setFont(PixelFont(QString::fromUtf16(SongFamily), 16));
     label->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour.name()));
     label->setGeometry(left, 4, width, 17);
     label->setProperty("designLeft", left);
@@ -171,7 +170,7 @@ void TForm1::mmiAboutClick()
     if (Engine)
         FocusLost();
     DialogShowing = true;
-    ShowMessageBox(this, AppTitle + QStringLiteral("\r\r作者：Zenkara之星 开发组"), 1);
+    ShowMessageBox(this, ProgramTitle() + QStringLiteral("\r\r作者：Zenkara之星 开发组"), 1);
     DialogShowing = false;
     if (Engine)
         FocusGained();

@@ -21,7 +21,7 @@ const QColor LinkRed(255, 0, 0);
 
 QString ContactAddress()
 {
-    return QStringLiteral("zenkara-star@users.noreply.example.org");
+    return QStringLiteral("star@example.org");
 }
 
 TForm2::TForm2(QWidget* owner)

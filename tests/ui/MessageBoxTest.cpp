@@ -50,6 +50,8 @@ TEST(MessageBoxTest, AboutLayoutIsLargerWithTheMailLineAndDoesNotCarryOver)
         EXPECT_TRUE(box->Label2->isEnabled());
         EXPECT_EQ(box->Label2->pos(), QPoint(65, 80));
         EXPECT_EQ(box->Label2->text(), QStringLiteral("E-Mail: ") + ContactAddress());
+        EXPECT_LE(box->Label2->fontMetrics().horizontalAdvance(box->Label2->text()), box->Label2->width())
+            << "the whole address is readable";
     });
     Show(QStringLiteral("已无牌可消！"), MessageLayout, ExpectMessageLayout);
 }
