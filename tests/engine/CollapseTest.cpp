@@ -31,15 +31,6 @@ BoardRows LineBoard(BoardSize size, Axis axis, int index, const std::string& lin
     return rows;
 }
 
-std::string Line(const TLink& engine, Axis axis, int index)
-{
-    std::string line;
-    const int length = axis == Axis::Column ? engine.Params->Rows - 2 : engine.Params->Cols - 2;
-    for (int i = 1; i <= length; ++i)
-        line += CharOfKind(axis == Axis::Column ? engine.Grid[i][index] : engine.Grid[index][i]);
-    return line;
-}
-
 struct Pair {
     int firstRow, firstCol;    // clicked first: SelRow, SelCol
     int secondRow, secondCol;  // clicked second: ClickRow, ClickCol
@@ -60,10 +51,11 @@ protected:
     TLink engine{nullptr};
 };
 
-// One line of an Easy board, the emptied cells given by their place on the line. When only one
-// place is given, the pair's other cell lies in an empty line elsewhere and moves nothing there.
+// One line of a board, the emptied cells given by their place on the line. When only one place
+// is given, the pair's other cell lies in an empty line elsewhere and moves nothing there.
 struct LineCase {
     const char* name;
+    BoardSize size;
     int level;
     Axis axis;
     std::string before;
@@ -89,9 +81,9 @@ TEST_P(CollapseLineTest, SlidesTheLineInEitherClickOrder)
         : (c.axis == Axis::Column ? std::pair{2, ElsewhereIndex} : std::pair{ElsewhereRow, 2});
 
     for (const Pair pair : {Pair{r1, c1, r2, c2}, Pair{r2, c2, r1, c1}}) {
-        SetBoard(engine, LineBoard(Easy, c.axis, LineIndex, c.before));
+        SetBoard(engine, LineBoard(c.size, c.axis, LineIndex, c.before));
         Collapse(engine, c.level, pair);
-        EXPECT_EQ(BoardText(engine), LineBoard(Easy, c.axis, LineIndex, c.after))
+        EXPECT_EQ(BoardText(engine), LineBoard(c.size, c.axis, LineIndex, c.after))
             << "first click at (" << pair.firstRow << ", " << pair.firstCol << ")";
     }
 }
@@ -99,24 +91,61 @@ TEST_P(CollapseLineTest, SlidesTheLineInEitherClickOrder)
 INSTANTIATE_TEST_SUITE_P(
     EasyBoard, CollapseLineTest,
     ::testing::Values(
-        LineCase{"NothingMovesAtLevel1", 1, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
-        LineCase{"NothingMovesAtAnUnknownLevel", 10, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
-        LineCase{"Level2FallsDown", 2, Axis::Column, "ab.de.g", {3, 6}, "..abdeg"},
-        LineCase{"Level3RisesUp", 3, Axis::Column, "ab.de.g", {3, 6}, "abdeg.."},
-        LineCase{"Level4AboveTheSplitRises", 4, Axis::Column, "a.cdefg", {2}, "acd.efg"},
-        LineCase{"Level4BelowTheSplitSinks", 4, Axis::Column, "abcde.g", {6}, "abc.deg"},
-        LineCase{"Level4AtTheSplitOnlyEmpties", 4, Axis::Column, "abc.efg", {4}, "abc.efg"},
-        LineCase{"Level4BothSidesOfTheSplit", 4, Axis::Column, "a.cde.g", {2, 6}, "acd..eg"},
-        LineCase{"Level5LeftHalfMovesLeft", 5, Axis::Row, "ab.defghijkl", {3}, "abdef.ghijkl"},
-        LineCase{"Level5RightHalfMovesRight", 5, Axis::Row, "abcdefgh.jkl", {9}, "abcdef.ghjkl"},
-        LineCase{"Level5LastLeftColumnMovesNothing", 5, Axis::Row, "abcde.ghijkl", {6}, "abcde.ghijkl"},
-        LineCase{"Level5FirstRightColumnMovesNothing", 5, Axis::Row, "abcdef.hijkl", {7}, "abcdef.hijkl"},
-        LineCase{"Level5TwoInTheLeftHalf", 5, Axis::Row, "a.c.efghijkl", {2, 4}, "acef..ghijkl"},
-        LineCase{"Level5TwoInTheRightHalf", 5, Axis::Row, "abcdefg.ij.l", {8, 11}, "abcdef..gijl"},
-        LineCase{"Level6MovesLeft", 6, Axis::Row, "a.cd.fghijkl", {2, 5}, "acdfghijkl.."},
-        LineCase{"Level7MovesRight", 7, Axis::Row, "a.cd.fghijkl", {2, 5}, "..acdfghijkl"},
-        LineCase{"Level8GathersRows", 8, Axis::Column, "a.cde.g", {2, 6}, ".acdeg."},
-        LineCase{"Level9GathersColumns", 9, Axis::Row, "ab.defghi.kl", {3, 10}, ".abdefghikl."}),
+        LineCase{"NothingMovesAtLevel1", Easy, 1, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
+        LineCase{"NothingMovesAtAnUnknownLevel", Easy, 10, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
+        LineCase{"Level2FallsDown", Easy, 2, Axis::Column, "ab.de.g", {3, 6}, "..abdeg"},
+        LineCase{"Level3RisesUp", Easy, 3, Axis::Column, "ab.de.g", {3, 6}, "abdeg.."},
+        LineCase{"Level4AboveTheSplitRises", Easy, 4, Axis::Column, "a.cdefg", {2}, "acd.efg"},
+        LineCase{"Level4BelowTheSplitSinks", Easy, 4, Axis::Column, "abcde.g", {6}, "abc.deg"},
+        LineCase{"Level4AtTheSplitOnlyEmpties", Easy, 4, Axis::Column, "abc.efg", {4}, "abc.efg"},
+        LineCase{"Level4BothSidesOfTheSplit", Easy, 4, Axis::Column, "a.cde.g", {2, 6}, "acd..eg"},
+        LineCase{"Level5LeftHalfMovesLeft", Easy, 5, Axis::Row, "ab.defghijkl", {3}, "abdef.ghijkl"},
+        LineCase{"Level5RightHalfMovesRight", Easy, 5, Axis::Row, "abcdefgh.jkl", {9}, "abcdef.ghjkl"},
+        LineCase{"Level5LastLeftColumnMovesNothing", Easy, 5, Axis::Row, "abcde.ghijkl", {6}, "abcde.ghijkl"},
+        LineCase{"Level5FirstRightColumnMovesNothing", Easy, 5, Axis::Row, "abcdef.hijkl", {7}, "abcdef.hijkl"},
+        LineCase{"Level5TwoInTheLeftHalf", Easy, 5, Axis::Row, "a.c.efghijkl", {2, 4}, "acef..ghijkl"},
+        LineCase{"Level5TwoInTheRightHalf", Easy, 5, Axis::Row, "abcdefg.ij.l", {8, 11}, "abcdef..gijl"},
+        LineCase{"Level6MovesLeft", Easy, 6, Axis::Row, "a.cd.fghijkl", {2, 5}, "acdfghijkl.."},
+        LineCase{"Level7MovesRight", Easy, 7, Axis::Row, "a.cd.fghijkl", {2, 5}, "..acdfghijkl"},
+        LineCase{"Level8GathersRows", Easy, 8, Axis::Column, "a.cde.g", {2, 6}, ".acdeg."},
+        LineCase{"Level9GathersColumns", Easy, 9, Axis::Row, "ab.defghi.kl", {3, 10}, ".abdefghikl."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Both sides of the split row M (level 4) and T (level 8), and of the split columns H (level 5)
+// and L (level 9), on the other board sizes.
+INSTANTIATE_TEST_SUITE_P(
+    Splits, CollapseLineTest,
+    ::testing::Values(
+        LineCase{"NormalLevel4UpperSideRises", Normal, 4, Axis::Column, ".bcdefgh", {1}, "bcde.fgh"},
+        LineCase{"NormalLevel4LowerSideSinks", Normal, 4, Axis::Column, "abcdefg.", {8}, "abcd.efg"},
+        LineCase{"NormalLevel4AtM", Normal, 4, Axis::Column, "abcd.fgh", {5}, "abcd.fgh"},
+        LineCase{"NormalLevel8AtT", Normal, 8, Axis::Column, "abc.efgh", {4}, ".abcefgh"},
+        LineCase{"NormalLevel8BelowT", Normal, 8, Axis::Column, "abcd.fgh", {5}, "abcdfgh."},
+        LineCase{"NormalLevel5LeftOfH", Normal, 5, Axis::Row, "abcde.ghijklmn", {6}, "abcdeg.hijklmn"},
+        LineCase{"NormalLevel5AtH", Normal, 5, Axis::Row, "abcdef.hijklmn", {7}, "abcdef.hijklmn"},
+        LineCase{"NormalLevel5RightOfH1", Normal, 5, Axis::Row, "abcdefgh.jklmn", {9}, "abcdefg.hjklmn"},
+        LineCase{"NormalLevel9AtL", Normal, 9, Axis::Row, "abcdef.hijklmn", {7}, ".abcdefhijklmn"},
+        LineCase{"NormalLevel9RightOfL", Normal, 9, Axis::Row, "abcdefg.ijklmn", {8}, "abcdefgijklmn."},
+        LineCase{"EasyLevel9AtL", Easy, 9, Axis::Row, "abcde.ghijkl", {6}, ".abcdeghijkl"},
+        LineCase{"EasyLevel9RightOfL", Easy, 9, Axis::Row, "abcdef.hijkl", {7}, "abcdefhijkl."},
+        LineCase{"HardLevel4AboveM", Hard, 4, Axis::Column, "abc.efghi", {4}, "abce.fghi"},
+        LineCase{"HardLevel4AtM", Hard, 4, Axis::Column, "abcd.fghi", {5}, "abcd.fghi"},
+        LineCase{"HardLevel8AtT", Hard, 8, Axis::Column, "abcd.fghi", {5}, ".abcdfghi"},
+        LineCase{"HardLevel8BelowT", Hard, 8, Axis::Column, "abcde.ghi", {6}, "abcdeghi."},
+        LineCase{"HardLevel5LeftOfH", Hard, 5, Axis::Row, "abcdef.hijklmnop", {7}, "abcdefh.ijklmnop"},
+        LineCase{"HardLevel5AtH", Hard, 5, Axis::Row, "abcdefg.ijklmnop", {8}, "abcdefg.ijklmnop"},
+        LineCase{"HardLevel5RightOfH1", Hard, 5, Axis::Row, "abcdefghi.klmnop", {10}, "abcdefgh.iklmnop"},
+        LineCase{"HardLevel9AtL", Hard, 9, Axis::Row, "abcdefg.ijklmnop", {8}, ".abcdefgijklmnop"},
+        LineCase{"HardLevel9RightOfL", Hard, 9, Axis::Row, "abcdefgh.jklmnop", {9}, "abcdefghjklmnop."},
+        LineCase{"SuperLevel4AboveM", Super, 4, Axis::Column, "abcd.fghij", {5}, "abcdf.ghij"},
+        LineCase{"SuperLevel4AtM", Super, 4, Axis::Column, "abcde.ghij", {6}, "abcde.ghij"},
+        LineCase{"SuperLevel8AtT", Super, 8, Axis::Column, "abcd.fghij", {5}, ".abcdfghij"},
+        LineCase{"SuperLevel8BelowT", Super, 8, Axis::Column, "abcde.ghij", {6}, "abcdeghij."},
+        LineCase{"SuperLevel5LeftOfH", Super, 5, Axis::Row, "abcdefg.ijklmnopqr", {8}, "abcdefgi.jklmnopqr"},
+        LineCase{"SuperLevel5AtH1", Super, 5, Axis::Row, "abcdefghi.klmnopqr", {10}, "abcdefghi.klmnopqr"},
+        LineCase{"SuperLevel5RightOfH1", Super, 5, Axis::Row, "abcdefghij.lmnopqr", {11}, "abcdefghi.jlmnopqr"},
+        LineCase{"SuperLevel9AtL", Super, 9, Axis::Row, "abcdefgh.jklmnopqr", {9}, ".abcdefghjklmnopqr"},
+        LineCase{"SuperLevel9RightOfL", Super, 9, Axis::Row, "abcdefghi.klmnopqr", {10}, "abcdefghiklmnopqr."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CollapseTest, PairInTwoColumnsGivesTheSameBoardInEitherClickOrder)
@@ -149,120 +178,6 @@ TEST_F(CollapseTest, PairInTwoColumnsGivesTheSameBoardInEitherClickOrder)
         EXPECT_EQ(BoardText(engine), after);
     }
 }
-
-TEST_F(CollapseTest, NormalBoardSplitsBelowRow5AndGathersAroundRows4And5)
-{
-    const std::string column = "abcdefgh";
-    const Pair top{1, LineIndex, 2, ElsewhereIndex};
-    const Pair bottom{8, LineIndex, 2, ElsewhereIndex};
-    const auto expectAfter = [&](int level, Pair pair, const std::string& expected) {
-        std::string line = column;
-        line[pair.firstRow - 1] = '.';
-        SetBoard(engine, LineBoard(Normal, Axis::Column, LineIndex, line));
-        Collapse(engine, level, pair);
-        EXPECT_EQ(Line(engine, Axis::Column, LineIndex), expected) << "level " << level;
-    };
-    // Level 4: rows 1..4 are the upper side, row 5 feeds both sides, rows 6..8 the lower side.
-    expectAfter(4, top, "bcde.fgh");
-    expectAfter(4, bottom, "abcd.efg");
-    expectAfter(4, Pair{5, LineIndex, 2, ElsewhereIndex}, "abcd.fgh");
-    // Level 8: rows 1..4 fall, rows 5..8 rise.
-    expectAfter(8, Pair{4, LineIndex, 2, ElsewhereIndex}, ".abcefgh");
-    expectAfter(8, Pair{5, LineIndex, 2, ElsewhereIndex}, "abcdfgh.");
-}
-
-// The split row and columns of every board size: M (level 4), H (level 5), T (level 8) and
-// L (level 9), checked by emptying the cells on either side of each split in a full line.
-struct Splits {
-    BoardSize size;
-    int m, h, t, l;
-};
-
-class CollapseSplitTest : public CollapseTest, public ::testing::WithParamInterface<Splits> {
-protected:
-    // Empties `place` in a full column or row and collapses; returns the line.
-    std::string EmptyAndCollapse(int level, Axis axis, int place)
-    {
-        const BoardSize size = GetParam().size;
-        const int length = axis == Axis::Column ? size.rows - 2 : size.cols - 2;
-        std::string line = std::string("abcdefghijklmnopqr").substr(0, length);
-        line[place - 1] = '.';
-        SetBoard(engine, LineBoard(size, axis, LineIndex, line));
-        // The pair's other cell lies in an empty line, where a move changes nothing.
-        const Pair pair = axis == Axis::Column ? Pair{place, LineIndex, 1, LineIndex + 2}
-                                               : Pair{LineIndex, place, LineIndex + 2, 1};
-        Collapse(engine, level, pair);
-        return Line(engine, axis, LineIndex);
-    }
-    static std::string Full(int length) { return std::string("abcdefghijklmnopqr").substr(0, length); }
-};
-
-TEST_P(CollapseSplitTest, Level4SplitsAtRowM)
-{
-    const auto [size, m, h, t, l] = GetParam();
-    std::string atM = Full(size.rows - 2);
-    atM[m - 1] = '.';
-    EXPECT_EQ(EmptyAndCollapse(4, Axis::Column, m), atM);
-
-    std::string aboveM = Full(size.rows - 2);
-    aboveM.erase(m - 2, 1);            // row M - 1 takes row M ...
-    aboveM.insert(m - 1, 1, '.');      // ... and row M empties
-    EXPECT_EQ(EmptyAndCollapse(4, Axis::Column, m - 1), aboveM);
-}
-
-TEST_P(CollapseSplitTest, Level5SplitsBetweenColumnsHAndHPlus1)
-{
-    const auto [size, m, h, t, l] = GetParam();
-    for (int place : {h, h + 1}) {
-        std::string unmoved = Full(size.cols - 2);
-        unmoved[place - 1] = '.';
-        EXPECT_EQ(EmptyAndCollapse(5, Axis::Row, place), unmoved) << "column " << place;
-    }
-    std::string leftOfH = Full(size.cols - 2);
-    leftOfH.erase(h - 2, 1);
-    leftOfH.insert(h - 1, 1, '.');
-    EXPECT_EQ(EmptyAndCollapse(5, Axis::Row, h - 1), leftOfH);
-
-    std::string rightOfH1 = Full(size.cols - 2);
-    rightOfH1.erase(h + 1, 1);
-    rightOfH1.insert(h, 1, '.');
-    EXPECT_EQ(EmptyAndCollapse(5, Axis::Row, h + 2), rightOfH1);
-}
-
-TEST_P(CollapseSplitTest, Level8GathersRowsUpToTDownwards)
-{
-    const auto [size, m, h, t, l] = GetParam();
-    std::string atT = Full(size.rows - 2);
-    atT.erase(t - 1, 1);
-    atT.insert(0, 1, '.');
-    EXPECT_EQ(EmptyAndCollapse(8, Axis::Column, t), atT);
-
-    std::string belowT = Full(size.rows - 2);
-    belowT.erase(t, 1);
-    belowT.push_back('.');
-    EXPECT_EQ(EmptyAndCollapse(8, Axis::Column, t + 1), belowT);
-}
-
-TEST_P(CollapseSplitTest, Level9GathersColumnsUpToLRightwards)
-{
-    const auto [size, m, h, t, l] = GetParam();
-    std::string atL = Full(size.cols - 2);
-    atL.erase(l - 1, 1);
-    atL.insert(0, 1, '.');
-    EXPECT_EQ(EmptyAndCollapse(9, Axis::Row, l), atL);
-
-    std::string rightOfL = Full(size.cols - 2);
-    rightOfL.erase(l, 1);
-    rightOfL.push_back('.');
-    EXPECT_EQ(EmptyAndCollapse(9, Axis::Row, l + 1), rightOfL);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllSizes, CollapseSplitTest,
-                         ::testing::Values(Splits{Easy, 4, 6, 4, 6}, Splits{Normal, 5, 7, 4, 7},
-                                           Splits{Hard, 5, 8, 5, 8}, Splits{Super, 6, 9, 5, 9}),
-                         [](const auto& info) {
-                             return "Rows" + std::to_string(info.param.size.rows);
-                         });
 
 TEST_F(CollapseTest, ClearsTheSelectionAndRedrawsTheWholeBoardOnce)
 {

