@@ -31,7 +31,7 @@ trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
   for log in "$work"/*.log; do
-    [[ -s $log ]] && { echo "--- $(basename "$log")" >&2; tail -n 20 "$log" >&2; }
+    [[ -s $log ]] && { echo "--- $(basename "$log")" >&2; tail -n 60 "$log" >&2; }
   done
   exit 1
 }
