@@ -43,6 +43,18 @@ TEST(System, ShortDateIsTodaysDate)
     EXPECT_EQ(parsed.day(), QDate::currentDate().day());
 }
 
+// With the scale at 0 even a quarter of an hour's wait returns at once (were the scale ignored, the test
+// would run into its time-out).
+TEST(System, SleepScaleZeroMakesWaitsInstant)
+{
+    SetSleepScaleForTesting(0.0);
+    Sleep(1000000);
+    Sleep(-5);
+    SetSleepScaleForTesting(1.0);
+    Sleep(0);
+    SUCCEED();
+}
+
 TEST(Desktop, RecordedRequestsCarryTheUrlOrTheAbsolutePath)
 {
     RecordDesktopRequests(true);
