@@ -32,8 +32,9 @@ void TLink::ScanPairs(Found found)
             if (kind == EmptyCell)
                 continue;
             for (int k = i; k < rows; ++k) {
+                const std::int32_t* partners = Grid[k].data();
                 for (int l = k == i ? j + 1 : 1; l < cols; ++l) {
-                    if (Grid[k][l] == kind && CanLink(l, k, j, i) && !found(i, j, k, l))
+                    if (partners[l] == kind && CanLink(l, k, j, i) && !found(i, j, k, l))
                         return;
                 }
             }
