@@ -1,4 +1,5 @@
 #include "platform/Desktop.h"
+#include "platform/Jpeg.h"
 #include "platform/Resources.h"
 #include "platform/System.h"
 
@@ -83,4 +84,15 @@ TEST(Resources, UnknownNamesGiveNothing)
     EXPECT_FALSE(LoadBitmapResource("TESTTILE").isNull());
     EXPECT_TRUE(LoadResourceData(":/pictures/NoSuch.jpg").isEmpty());
     EXPECT_EQ(LoadResourceData(":/sounds/TESTBEEP.wav").left(4), QByteArray("RIFF"));
+}
+
+// The game's artwork lives in a static library's resources; this shows that it reaches an
+// executable linked only against the platform layer, in the shapes the game relies on.
+TEST(Resources, GameArtworkIsEmbeddedAndDecodes)
+{
+    EXPECT_EQ(LoadBitmapResource("ANIMAL1").size(), QSize(78, 1755));
+    EXPECT_EQ(LoadBitmapResource("ANIMAL4").size(), QSize(78, 1755));
+    EXPECT_EQ(LoadBitmapResource("BK").size(), QSize(46, 560));
+    EXPECT_EQ(LoadResourceData(":/sounds/SNDCLICK.wav").left(4), QByteArray("RIFF"));
+    EXPECT_EQ(DecodeJpeg(LoadResourceData(":/pictures/Start.jpg")).size(), QSize(640, 450));
 }
