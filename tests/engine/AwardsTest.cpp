@@ -142,6 +142,19 @@ TEST_F(AwardsTest, AwardNeverWrapsAFullCounterRound)
     EXPECT_EQ(params.Resets, 255);
 }
 
+TEST_F(AwardsTest, WithNothingSelectedTouchesNoCell)
+{
+    engine.SelRow = EmptyCell;
+    engine.SelCol = EmptyCell;
+#ifdef QT_NO_DEBUG
+    engine.RemovePair();
+    EXPECT_EQ(BoardText(engine), SixPairsAfterZz);
+    EXPECT_TRUE(events.empty());
+#else
+    EXPECT_DEATH(engine.RemovePair(), "RemovePair");
+#endif
+}
+
 TEST_F(AwardsTest, RemovingTheLastPairJudgesAgainstAnEmptyBoard)
 {
     SetBoard(engine, {"....", ".zz.", "...."});
