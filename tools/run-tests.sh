@@ -1,10 +1,36 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs the whole test suite.
+# Installs what is missing, builds everything and runs the whole test suite three ways:
+# the plain build, the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (leaks included), and the fuzz targets of the file readers for a bounded time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
+asan_build="$root/build-asan"
+fuzz_build="$root/build-fuzz"
+jobs=$(nproc)
+fuzz_seconds=${ZENKARA_FUZZ_SECONDS:-30}
+started=$SECONDS
+
+step() { echo "=== $* ($((SECONDS - started)) s)"; }
 
 bash "$root/tools/setup-debian.sh"
+
+step "plain build and tests"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+cmake --build "$build" -j"$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$jobs"
+
+step "sanitizer build and tests"
+# The environment is set before building too: test discovery runs the test binaries.
+source "$root/tests/sanitizers/environment.sh"
+cmake -S "$root" -B "$asan_build" -DZENKARA_SANITIZE=ON -DZENKARA_BUILD_BENCH=OFF \
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
+cmake --build "$asan_build" -j"$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$asan_build" --output-on-failure -j"$jobs"
+
+step "fuzz targets"
+CC=clang CXX=clang++ cmake -S "$root/tests/fuzz" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$fuzz_build" -j"$jobs"
+bash "$root/tests/fuzz/run-fuzzers.sh" "$fuzz_build" "$fuzz_seconds"
+
+step "all passed"
