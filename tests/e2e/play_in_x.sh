@@ -53,8 +53,11 @@ start_x_server() {
     exit $SKIPPED
   fi
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  pids+=($!)
-  if ! wait_for 15 test -s "$work/display"; then
+  x_pid=$!
+  pids+=("$x_pid")
+  x_ready_or_gone() { [[ -s $work/display ]] || ! kill -0 "$x_pid" 2>/dev/null; }
+  wait_for 15 x_ready_or_gone || true
+  if [[ ! -s $work/display ]]; then
     echo "SKIP: Xvfb could not start:"
     cat "$work/xvfb.log"
     exit $SKIPPED
