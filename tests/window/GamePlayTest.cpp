@@ -266,17 +266,7 @@ TEST_F(GamePlayTest, ClearingLevelNineGoesBackToLevelOne)
 TEST_F(GamePlayTest, DeadBoardIsReshuffledAtTheCostOfOneReshuffle)
 {
     TForm1& form = Open();
-    TLink& engine = StartEasyWith({
-        "..............",
-        ".ab...........",
-        ".ba...........",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    });
+    TLink& engine = StartEasyWith(EasyBoardDeadBlock);
     engine.Params->SetResets(1);
     ClickCell(5, 5);  // an empty cell still runs the dead-board check
     EXPECT_EQ(engine.Params->Resets, 0);
@@ -289,17 +279,7 @@ TEST_F(GamePlayTest, DeadBoardIsReshuffledAtTheCostOfOneReshuffle)
 TEST_F(GamePlayTest, DeadBoardWithoutReshufflesEndsTheGame)
 {
     TForm1& form = Open();
-    TLink& engine = StartEasyWith({
-        "..............",
-        ".ab...........",
-        ".ba...........",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    });
+    TLink& engine = StartEasyWith(EasyBoardDeadBlock);
     engine.Params->SetResets(0);
     MessageAnswer message;
     ClickCell(1, 1);
@@ -313,17 +293,7 @@ TEST_F(GamePlayTest, DeadBoardWithoutReshufflesEndsTheGame)
 TEST_F(GamePlayTest, ClicksOffTheBoardOrWithOtherButtonsChangeNothing)
 {
     TForm1& form = Open();
-    TLink& engine = StartEasyWith({
-        "..............",
-        ".ab...........",
-        ".ba...........",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    });
+    TLink& engine = StartEasyWith(EasyBoardDeadBlock);
     engine.Params->SetResets(0);
     ClickCell(1, 1, Qt::RightButton);
     QTest::mouseClick(form.ClientArea, Qt::LeftButton, {}, QPoint(form.BoardRect.Right, form.BoardRect.Top + 60));

@@ -34,5 +34,8 @@ protected:
     std::unique_ptr<TForm1> form_;
 };
 
-// Thirteen kinds in two rows: no pair is linkable at the start of an easy board.
+// Easy boards. The crossed block "ab" over "ba" can never be linked: each tile is walled in
+// by the two of the other kind.
+extern const BoardRows EasyBoardDeadBlock;
+// The dead block and one pair, "cc", that can be linked.
 extern const BoardRows EasyBoardOnePair;
