@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite three ways:
-# the plain build, the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
-# (leaks included), and the fuzz targets of the file readers for a bounded time.
+# the plain build, the fuzz targets of the file readers for a bounded time, and the same
+# suite built with AddressSanitizer and UndefinedBehaviorSanitizer (leaks included), whose
+# CTest summary closes the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -20,6 +21,11 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$jobs"
 
+step "fuzz targets"
+CC=clang CXX=clang++ cmake -S "$root/tests/fuzz" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$fuzz_build" -j"$jobs"
+bash "$root/tests/fuzz/run-fuzzers.sh" "$fuzz_build" "$fuzz_seconds"
+
 step "sanitizer build and tests"
 # The environment is set before building too: test discovery runs the test binaries.
 source "$root/tests/sanitizers/environment.sh"
@@ -27,10 +33,3 @@ cmake -S "$root" -B "$asan_build" -DZENKARA_SANITIZE=ON -DZENKARA_BUILD_BENCH=OF
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
 cmake --build "$asan_build" -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$asan_build" --output-on-failure -j"$jobs"
-
-step "fuzz targets"
-CC=clang CXX=clang++ cmake -S "$root/tests/fuzz" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$fuzz_build" -j"$jobs"
-bash "$root/tests/fuzz/run-fuzzers.sh" "$fuzz_build" "$fuzz_seconds"
-
-step "all passed"
