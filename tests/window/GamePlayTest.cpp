@@ -153,6 +153,41 @@ TEST_F(GamePlayTest, MatchScoresFillsTheBarRemovesThePairAndFlashes)
               engine.BoardDC.image().pixel(2 * CellWidth + 20, CellHeight + 25) & 0xffffff);
 }
 
+TEST_F(GamePlayTest, MatchOnLevelTwoSlidesTheTilesAboveDownAndShowsIt)
+{
+    TForm1& form = Open();
+    TLink& engine = StartEasyWith({
+        "..............",
+        ".c..c.........",
+        ".a..a.........",
+        ".b...........b",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    });
+    engine.Params->SetLevel(2);
+    ClickCell(2, 1);
+    ClickCell(2, 4);
+    EXPECT_EQ(BoardText(engine), BoardRows({
+                                     "..............",
+                                     "..............",
+                                     ".c..c.........",
+                                     ".b...........b",
+                                     "..............",
+                                     "..............",
+                                     "..............",
+                                     "..............",
+                                     "..............",
+                                 }));
+    const QImage& board = engine.BoardDC.image();
+    for (const QPoint cell : {QPoint(1 * CellWidth + 20, 1 * CellHeight + 25), QPoint(1 * CellWidth + 20, 2 * CellHeight + 25)})
+        EXPECT_EQ(WindowPixel(form.BoardRect.Left + cell.x(), form.BoardRect.Top + cell.y()), board.pixel(cell) & 0xffffff);
+    EXPECT_EQ(WindowPixel(form.BoardRect.Left + CellWidth + 20, form.BoardRect.Top + CellHeight + 25), 0u)
+        << "the cell the tile left is black";
+}
+
 // Counts the pixels of each colour on the vertical cross-section through (x, y).
 std::map<QRgb, int> CrossSection(int x, int y, int reach, const std::function<QRgb(int, int)>& pixel)
 {
