@@ -5,6 +5,7 @@
 #include "platform/Resources.h"
 #include "platform/System.h"
 #include "ui/DialogLook.h"
+#include "ui/GameTexts.h"
 #include "ui/WriteNameBox.h"
 
 #include <QAbstractItemView>
@@ -155,8 +156,6 @@ constexpr int GridRows = ScoreCount + 1;
 constexpr int GridRowHeight = 20;
 constexpr std::array GridColumnWidths{28, 62, 64, 98};
 constexpr int ComboItemHeight = 15;
-const QStringList DifficultyNames{QStringLiteral("容易"), QStringLiteral("普通"),
-                                  QStringLiteral("困难"), QStringLiteral("超级")};
 const QStringList GridHeader{QStringLiteral("排名"), QStringLiteral("姓  名"),
                              QStringLiteral("成  绩"), QStringLiteral("时  间")};
 
@@ -217,7 +216,8 @@ void TTopScore::CreateControls()
     ComboBox1 = new TCloseUpComboBox(this);
     ComboBox1->setFont(song);
     ComboBox1->setItemDelegate(new QStyledItemDelegate(ComboBox1));
-    ComboBox1->addItems(DifficultyNames);
+    for (int difficulty = 0; difficulty < DifficultyCount; ++difficulty)
+        ComboBox1->addItem(DifficultyName(difficulty));
     for (int i = 0; i < ComboBox1->count(); ++i)
         ComboBox1->setItemData(i, QSize(0, ComboItemHeight), Qt::SizeHintRole);
     ComboBox1->move(284, 28);

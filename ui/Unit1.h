@@ -35,9 +35,6 @@ struct TRect {
 
 // The colour of the countdown bar at a position: green when full, through yellow, red when empty.
 QColor BarColor(int position, int maximum);
-// "1  无变化": the level number and the name of its sliding rule.
-QString LevelCaption(int level);
-QString DifficultyName(int difficulty);
 
 constexpr int BarMaximum = 310;
 constexpr int PanelHeight = 24;

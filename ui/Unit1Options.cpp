@@ -3,6 +3,7 @@
 
 #include "ClientArea.h"
 #include "DialogLook.h"
+#include "GameTexts.h"
 #include "LinkRecord.h"
 #include "Unit2.h"
 #include "engine/Global.h"
@@ -13,8 +14,6 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
-
-#include <array>
 
 namespace {
 
@@ -38,23 +37,6 @@ void SetValue(QLabel* label, const QString& text)
 }
 
 }  // namespace
-
-QString LevelCaption(int level)
-{
-    static const std::array<QString, 9> names = {
-        QStringLiteral("无变化"), QStringLiteral("从上到下"), QStringLiteral("从下到上"),
-        QStringLiteral("上下分离"), QStringLiteral("左右分离"), QStringLiteral("从右到左"),
-        QStringLiteral("从左到右"), QStringLiteral("上下集中"), QStringLiteral("左右集中")};
-    const QString name = level >= 1 && level <= 9 ? names[level - 1] : QString();
-    return QString::number(level) + QStringLiteral("  ") + name;
-}
-
-QString DifficultyName(int difficulty)
-{
-    static const std::array<QString, 4> names = {QStringLiteral("容易"), QStringLiteral("普通"),
-                                                 QStringLiteral("困难"), QStringLiteral("超级")};
-    return difficulty >= 0 && difficulty <= 3 ? names[difficulty] : QString();
-}
 
 void TForm1::CreateStatusPanel()
 {
