@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <vector>
@@ -40,13 +39,6 @@ const std::vector<AwardRule>& AwardRules()
         {-7, -6, {{Counter::Hints, -1}}, "噢......太差了，减提示点1！"},
     };
     return rules;
-}
-
-// Hints and reshuffles are 8-bit counters: a penalty at 0 leaves them at 0 rather than
-// wrapping round to 255, and an award never wraps them round to a small number.
-std::uint8_t CounterPlus(std::uint8_t value, int amount)
-{
-    return static_cast<std::uint8_t>(std::clamp(value + amount, 0, 255));
 }
 
 void Apply(TGameParams& params, Change change)

@@ -4,6 +4,8 @@
 #include "platform/Resources.h"
 #include "platform/System.h"
 
+#include <algorithm>
+
 namespace {
 
 template <typename Value>
@@ -29,6 +31,11 @@ void TGameParams::SetHints(std::uint8_t value) { Assign(this, Hints, value, OnHi
 void TGameParams::SetResets(std::uint8_t value) { Assign(this, Resets, value, OnResetsChange); }
 void TGameParams::SetPaused(bool value) { Assign(this, Paused, value, OnPauseChange); }
 void TGameParams::SetDifficulty(std::uint8_t value) { Assign(this, Difficulty, value, OnDifficultyChange); }
+
+std::uint8_t CounterPlus(std::uint8_t value, int amount)
+{
+    return static_cast<std::uint8_t>(std::clamp(value + amount, 0, 255));
+}
 
 bool MusicSetting = false;
 bool SoundSetting = false;

@@ -44,6 +44,10 @@ public:
     void SetDifficulty(std::uint8_t value);
 };
 
+// Hints and reshuffles are 8-bit counters: a penalty at 0 leaves them at 0 rather than
+// wrapping round to 255, and a gift at 255 never wraps them round to a small number.
+std::uint8_t CounterPlus(std::uint8_t value, int amount);
+
 // Player options kept between runs in Game.ini beside the executable.
 extern bool MusicSetting;
 extern bool SoundSetting;

@@ -102,8 +102,8 @@ void TForm1::ClearLevel()
 void TForm1::NewBoard()
 {
     TGameParams& params = *Engine->Params;
-    params.SetHints(params.Hints + 1);
-    params.SetResets(params.Resets + 1);
+    params.SetHints(CounterPlus(params.Hints, 1));
+    params.SetResets(CounterPlus(params.Resets, 1));
     ProgressBar1->setPosition(BarMaximum);
     Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->size()));
     Engine->DealBoard();

@@ -298,6 +298,30 @@ TEST_F(GamePlayTest, ClearingLevelNineGoesBackToLevelOne)
     EXPECT_EQ(engine.Params->TilesLeft, 84);
 }
 
+TEST_F(GamePlayTest, FullStocksDoNotWrapRoundAtALevelEnd)
+{
+    Open();
+    TLink& engine = StartEasyWith({
+        "..............",
+        ".aa...........",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    });
+    engine.Params->SetHints(255);
+    engine.Params->SetResets(255);
+    MessageAnswer message;
+    ClickCell(1, 1);
+    ClickCell(1, 2);
+    EXPECT_EQ(engine.Params->Level, 2);
+    EXPECT_EQ(engine.Params->Hints, 255);
+    EXPECT_EQ(engine.Params->Resets, 255);
+}
+
 TEST_F(GamePlayTest, DeadBoardIsReshuffledAtTheCostOfOneReshuffle)
 {
     TForm1& form = Open();
