@@ -173,6 +173,9 @@ QTableWidget* CreateGrid(QWidget* parent)
         grid->setRowHeight(r, GridRowHeight);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The narrow rank column still shows its two-character header whole, as a plain grid does.
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setWordWrap(false);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setFocusPolicy(Qt::ClickFocus);
