@@ -33,19 +33,6 @@ struct CellPair {
     int row1, col1, row2, col2;
 };
 
-// Two pairs set crosswise: no path of at most two turns joins either pair.
-const BoardRows DeadBoard = {
-    "..............",
-    ".ab...........",
-    ".ba...........",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-};
-
 class FullGameMemoryTest : public testing::Test {
 protected:
     void SetUp() override
@@ -111,7 +98,7 @@ protected:
 
     void ShowDeadBoard()
     {
-        SetBoard(Engine(), DeadBoard);
+        SetBoard(Engine(), EasyBoardDeadBlock);
         Engine().CountMoves();
         Engine().RenderBoard();
     }

@@ -72,3 +72,15 @@ BoardRows BoardText(const TLink& engine)
 {
     return TextFromGrid(engine.Grid);
 }
+
+const BoardRows EasyBoardDeadBlock = {
+    "..............",
+    ".ab...........",
+    ".ba...........",
+    "..............",
+    "..............",
+    "..............",
+    "..............",
+    "..............",
+    "..............",
+};

@@ -26,3 +26,7 @@ BoardRows TextFromGrid(const TGrid& grid);
 
 void SetBoard(TLink& engine, const BoardRows& rows);
 BoardRows BoardText(const TLink& engine);  // the engine's Grid as a text picture
+
+// An easy board whose only tiles, "ab" over "ba", can never be linked: each tile is walled in by
+// the two of the other kind. A dead board for any test that needs one.
+extern const BoardRows EasyBoardDeadBlock;

@@ -89,18 +89,6 @@ QRgb WindowTest::WindowPixel(int x, int y) const
     return form_->ClientArea->canvas().pixel(x, y) & 0xffffff;
 }
 
-const BoardRows EasyBoardDeadBlock = {
-    "..............",
-    ".ab...........",
-    ".ba...........",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-};
-
 const BoardRows EasyBoardOnePair = {
     "..............",
     ".ab...........",

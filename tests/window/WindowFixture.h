@@ -34,8 +34,5 @@ protected:
     std::unique_ptr<TForm1> form_;
 };
 
-// Easy boards. The crossed block "ab" over "ba" can never be linked: each tile is walled in
-// by the two of the other kind.
-extern const BoardRows EasyBoardDeadBlock;
-// The dead block and one pair, "cc", that can be linked.
+// The dead block of EasyBoardDeadBlock and one pair, "cc", that can be linked.
 extern const BoardRows EasyBoardOnePair;
