@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int LargeScreenMinHeight = 701;
 constexpr int DesignTimerInterval = 700;
 constexpr int AwardInterval = 4000;
 constexpr int PauseDrawInterval = 50;
@@ -191,9 +190,11 @@ void TForm1::FormCreate()
 
 void TForm1::FitWindow()
 {
-    if (platform::ScreenHeight() >= LargeScreenMinHeight) {
+    if (IsLargeScreen()) {
         move(100, 20);
-        ClientArea->setFixedSize(CellWidth * 20 + 5, CellHeight * 12 + 5 + PanelHeight);
+        // Room for the super board, its last bevel included, under the status panel.
+        ClientArea->setFixedSize(SuperSize.Cols * CellWidth + (BackCellWidth - CellWidth),
+                                 SuperSize.Rows * CellHeight + (BackCellHeight - CellHeight) + PanelHeight);
         ProgressBar1->setFixedWidth(320);
     } else {
         // The small layout fixes the outer size; the frame is estimated until the window is shown.
@@ -212,6 +213,12 @@ void TForm1::FitWindow()
     Panel1->setGeometry(0, 0, ClientArea->width(), PanelHeight);
     AnchorPanelLabels();
     ProgressBar1->move((ClientArea->width() - ProgressBar1->width()) / 2, 4);
+}
+
+// Screens over 700 pixels high have room for the super board under the status panel.
+bool TForm1::IsLargeScreen()
+{
+    return platform::ScreenHeight() > 700;
 }
 
 void TForm1::mmiExitClick()

@@ -23,6 +23,10 @@ struct TBoardSize {
     std::uint8_t Rows;
     std::uint8_t Cols;
 };
+constexpr TBoardSize EasySize{9, 14};
+constexpr TBoardSize NormalSize{10, 16};
+constexpr TBoardSize HardSize{11, 18};
+constexpr TBoardSize SuperSize{12, 20};
 
 // A rectangle of client pixels; Right and Bottom are exclusive.
 struct TRect {
@@ -166,6 +170,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    static bool IsLargeScreen();
     void FormCreate();
     void FormClose();
     void CreateMenus();

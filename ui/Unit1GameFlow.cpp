@@ -4,26 +4,11 @@
 #include "ClientArea.h"
 #include "LinkRecord.h"
 #include "platform/ProgressBar.h"
-#include "platform/System.h"
 #include "platform/Timer.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QTimer>
-
-namespace {
-
-constexpr TBoardSize EasySize{9, 14};
-constexpr TBoardSize NormalSize{10, 16};
-constexpr TBoardSize HardSize{11, 18};
-constexpr TBoardSize SuperSize{12, 20};
-
-bool IsLargeScreen()
-{
-    return platform::ScreenHeight() > 700;
-}
-
-}  // namespace
 
 void TForm1::mmiEasyClick() { StartDifficulty(mmiEasy, EasySize, 0, 4, 2, 600); }
 void TForm1::mmiNormalClick() { StartDifficulty(mmiNormal, NormalSize, 1, 6, 4, 850); }
@@ -97,9 +82,8 @@ void TForm1::BlitBoard()
 {
     if (!Engine)
         return;
-    const TGameParams& params = *Engine->Params;
-    Canvas().blit(BoardRect.Left, BoardRect.Top, params.Cols * CellWidth + 5, params.Rows * CellHeight + 5,
-                  Engine->BoardDC, 0, 0, platform::RasterOp::Copy);
+    Canvas().blit(BoardRect.Left, BoardRect.Top, Engine->BoardWidth, Engine->BoardHeight, Engine->BoardDC, 0, 0,
+                  platform::RasterOp::Copy);
     ClientArea->update();
 }
 
