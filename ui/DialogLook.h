@@ -3,10 +3,16 @@
 #include <QFont>
 #include <QSize>
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
 // What every dialog of the game shares: its title, its fonts and how its outer size is set.
+
+// A fixed single border with only the system menu's close box.
+inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                                                  | Qt::MSWindowsFixedSizeDialogHint;
 
 // The title of every dialog and of the main window.
 QString ProgramTitle();

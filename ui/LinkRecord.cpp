@@ -185,9 +185,7 @@ QTableWidget* CreateGrid(QWidget* parent)
 }  // namespace
 
 TTopScore::TTopScore(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                         | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner, FixedDialogFlags)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(370, 254);

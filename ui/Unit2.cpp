@@ -25,9 +25,7 @@ QString ContactAddress()
 }
 
 TForm2::TForm2(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                         | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner, FixedDialogFlags)
 {
     setFixedSize(MessageClientSize);
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
