@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QTransform>
 #include <QStringDecoder>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -159,10 +161,40 @@ INSTANTIATE_TEST_SUITE_P(Resources, OutlineSheet, testing::Values(1, 2));
 
 class PlateSheet : public testing::TestWithParam<int> {};
 
-// Every white pixel lies in a corner: the pixels between it and its nearest
-// corner, along its row and its column, are white too, and the middle of
-// each edge is covered.
-TEST_P(PlateSheet, OneRoundedPlateMaskWith497CornerPixels)
+// How many white pixels the mask shows from its left edge inward, along each row.
+std::vector<int> leftDepths(const QImage& mask)
+{
+    std::vector<int> depths;
+    for (int y = 0; y < Tile; ++y) {
+        int x = 0;
+        while (x < Tile && mask.pixel(x, y) == White)
+            ++x;
+        depths.push_back(x);
+    }
+    return depths;
+}
+
+// The white pixels reached from an edge of the mask along a row or a column without crossing black.
+int whiteSeenFromEdges(const QImage& mask)
+{
+    std::set<std::pair<int, int>> seen;
+    const auto look = [&](int x, int y, int dx, int dy) {
+        for (; x >= 0 && y >= 0 && x < Tile && y < Tile && mask.pixel(x, y) == White; x += dx, y += dy)
+            seen.insert({x, y});
+    };
+    for (int i = 0; i < Tile; ++i) {
+        look(0, i, 1, 0);
+        look(Tile - 1, i, -1, 0);
+        look(i, 0, 0, 1);
+        look(i, Tile - 1, 0, -1);
+    }
+    return int(seen.size());
+}
+
+// A square plate with rounded corners in a white margin: seen from each side, the white
+// reaches in the margin's depth along the middle half of the side and deeper towards both
+// corners, never shallower, and nothing inside the plate is white.
+TEST_P(PlateSheet, OneRoundedSquarePlateMaskWith497WhitePixels)
 {
     const QImage sheet = loadImage(QString("bitmaps/ANIMAL%1.bmp").arg(GetParam()));
     const QImage plate = maskOf(sheet, 0);
@@ -170,23 +202,20 @@ TEST_P(PlateSheet, OneRoundedPlateMaskWith497CornerPixels)
     for (int k = 1; k < Kinds; ++k)
         EXPECT_EQ(maskOf(sheet, k), plate) << "kind " << k;
 
-    const int last = Tile - 1, middle = Tile / 2;
-    for (QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
-        EXPECT_EQ(plate.pixel(corner), White);
-    for (QPoint edge : {QPoint(middle, 0), QPoint(middle, last), QPoint(0, middle), QPoint(last, middle)})
-        EXPECT_EQ(plate.pixel(edge), Black);
-    for (int y = 0; y < Tile; ++y)
-        for (int x = 0; x < Tile; ++x) {
-            if (plate.pixel(x, y) != White)
-                continue;
-            const int cx = x < middle ? 0 : last, cy = y < middle ? 0 : last;
-            ASSERT_NE(x, middle) << "white pixel on the middle column";
-            ASSERT_NE(y, middle) << "white pixel on the middle row";
-            for (int i = std::min(x, cx); i <= std::max(x, cx); ++i)
-                ASSERT_EQ(plate.pixel(i, y), White) << "white pixel " << x << "," << y << " cut off its corner";
-            for (int j = std::min(y, cy); j <= std::max(y, cy); ++j)
-                ASSERT_EQ(plate.pixel(x, j), White) << "white pixel " << x << "," << y << " cut off its corner";
+    QImage side = plate;
+    for (int turn = 0; turn < 4; ++turn, side = side.transformed(QTransform().rotate(90))) {
+        const std::vector<int> depths = leftDepths(side);
+        const int margin = depths[Tile / 2];
+        EXPECT_GE(margin, 1) << "side " << turn << " has no margin";
+        for (int y = Tile / 4; y <= Tile - 1 - Tile / 4; ++y)
+            EXPECT_EQ(depths[y], margin) << "side " << turn << " is not straight at " << y;
+        for (int y = 0; y < Tile / 4; ++y) {
+            EXPECT_GE(depths[y], depths[y + 1]) << "side " << turn << " at " << y;
+            EXPECT_GE(depths[Tile - 1 - y], depths[Tile - 2 - y]) << "side " << turn << " at " << Tile - 1 - y;
         }
+        EXPECT_GT(depths[margin], margin + 1) << "side " << turn << " has a square corner";
+    }
+    EXPECT_EQ(whiteSeenFromEdges(plate), whiteCount(plate)) << "white inside the plate";
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, PlateSheet, testing::Values(3, 4));

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -138,21 +139,37 @@ QImage outlined(const QImage& figure, int width, const QColor& ink)
     return out;
 }
 
-// The plate outline shared by the two plate sheets: an octagon with softened
-// ends whose corners leave 497 pixels white, 124 in each corner and one more
-// at the bottom right.
+// The plate outline shared by the two plate sheets: a square with rounded
+// corners set in a white margin. The mask leaves exactly 497 pixels white: those
+// whose centres lie farthest outside the outline, so the one pixel that the
+// symmetric outline cannot share out goes to the bottom-right corner.
 QImage plateMask()
 {
-    constexpr double Reach = 17.0, Curve = 1.16;
-    QImage mask(TileSize, TileSize, QImage::Format_RGB32);
+    constexpr int WhitePixels = 497, Margin = 3;
+    constexpr double CornerRadius = 8.4;
+    struct Outside {
+        double distance;
+        int x, y;
+    };
+    // Signed distance of a pixel's centre outside the rounded square, measured from the
+    // tile's centre so that the four corners get exactly equal distances.
+    const double half = TileSize / 2.0 - Margin, straight = half - CornerRadius;
+    std::vector<Outside> pixels;
     for (int y = 0; y < TileSize; ++y)
         for (int x = 0; x < TileSize; ++x) {
-            const int dx = std::min(x, TileSize - 1 - x), dy = std::min(y, TileSize - 1 - y);
-            const double u = (Reach - dx - 0.5) / Reach, v = (Reach - dy - 0.5) / Reach;
-            const bool corner = u > 0 && v > 0 && std::pow(u, Curve) + std::pow(v, Curve) > 1;
-            mask.setPixel(x, y, corner ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+            const double qx = std::abs(x + 0.5 - TileSize / 2.0) - straight;
+            const double qy = std::abs(y + 0.5 - TileSize / 2.0) - straight;
+            const double distance = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0))
+                                    + std::min(std::max(qx, qy), 0.0) - CornerRadius;
+            pixels.push_back({distance, x, y});
         }
-    mask.setPixel(TileSize - 1 - 16, TileSize - 1, qRgb(255, 255, 255));
+    std::sort(pixels.begin(), pixels.end(), [](const Outside& a, const Outside& b) {
+        return std::tie(a.distance, a.y, a.x) > std::tie(b.distance, b.y, b.x);
+    });
+    QImage mask(TileSize, TileSize, QImage::Format_RGB32);
+    mask.fill(qRgb(0, 0, 0));
+    for (int i = 0; i < WhitePixels; ++i)
+        mask.setPixel(pixels[i].x, pixels[i].y, qRgb(255, 255, 255));
     return mask;
 }
 
