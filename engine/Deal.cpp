@@ -38,7 +38,8 @@ void TLink::DealBoard()
 
     // The board bitmap holds one bevel beyond the last column and the last row.
     BoardDC = platform::Surface(QSize(cols * CellWidth + (BackCellWidth - CellWidth),
-                                      rows * CellHeight + (BackCellHeight - CellHeight)));
+                                      rows * CellHeight + (BackCellHeight - CellHeight)),
+                                scale_);
     BoardWidth = BoardDC.width();
     BoardHeight = BoardDC.height();
     Grid.assign(rows, std::vector<std::int32_t>(cols, EmptyCell));

@@ -22,11 +22,11 @@ QString TileSheetName(std::uint8_t pattern)
 
 }  // namespace
 
-TLink::TLink(QObject* owner)
-    : QObject(owner), Params(std::make_unique<TGameParams>())
+TLink::TLink(QObject* owner, int scale)
+    : QObject(owner), Params(std::make_unique<TGameParams>()), scale_(scale)
 {
     const QString background = QStringLiteral("BK");
-    if (BackDC.loadBitmap(background))
+    if (BackDC.loadBitmap(background, scale_))
         LoadedBitmap = background;
     LoadTileSheet();
 }
@@ -36,7 +36,7 @@ TLink::~TLink() = default;
 void TLink::LoadTileSheet()
 {
     const QString name = TileSheetName(PatternSetting);
-    if (TileDC.loadBitmap(name))
+    if (TileDC.loadBitmap(name, scale_))
         LoadedBitmap = name;
     if (Params->Playing)
         RenderBoard();

@@ -38,7 +38,10 @@ public:
     // A uniform integer in 0..n-1.
     using RandomSource = std::function<std::int32_t(std::int32_t n)>;
 
-    explicit TLink(QObject* owner);  // owner may be null (tests, tools)
+    // owner may be null (tests, tools). The bitmaps are drawn at `scale` device pixels per board
+    // pixel (2 for a HiDPI screen), from artwork made for that scale.
+    explicit TLink(QObject* owner, int scale = 1);
+    int Scale() const { return scale_; }
     ~TLink() override;
 
     void LoadTileSheet();
@@ -134,4 +137,5 @@ private:
 
     RandomSource random_;
     std::mt19937 generator_;
+    int scale_ = 1;
 };

@@ -7,8 +7,18 @@
 // Resources embedded in the executable, looked up by name.
 namespace platform {
 
-// The embedded bitmap of that name (":/bitmaps/<name>.bmp"); a null image when there is none.
-QImage LoadBitmapResource(const QString& name);
+// The embedded bitmap of that name made for `scale`: ":/bitmaps/<name>.bmp" at scale 1,
+// ":/bitmaps/<name>@2x.png" above it, in device pixels with that device pixel ratio. Without the
+// double-size file the 1x bitmap is enlarged. A null image when there is none.
+QImage LoadBitmapResource(const QString& name, int scale = 1);
+
+// The embedded JPEG picture of that name made for `scale` (":/pictures/<name>.jpg", or
+// "<name>@2x.jpg" above scale 1), as LoadBitmapResource picks its bitmaps.
+QImage LoadPictureResource(const QString& name, int scale = 1);
+
+// `art` (made for its own device pixel ratio) for a screen of `devicePixelRatio`: unchanged
+// when the ratios agree, else smoothly resized to the screen's device pixels.
+QImage ArtForScreen(const QImage& art, qreal devicePixelRatio);
 
 // The raw bytes of an embedded file by its resource path (":/pictures/Start.jpg");
 // empty when there is none.

@@ -69,38 +69,54 @@ QPointF PixelCentre(QPoint p)
 
 }  // namespace
 
-Surface::Surface(QSize size) : image_(size, kSurfaceFormat)
+int ArtworkScale(qreal devicePixelRatio)
 {
-    image_.fill(kBlack);
+    return devicePixelRatio > 1 ? 2 : 1;
 }
 
+Surface::Surface(QSize size, int scale) : scale_(std::max(1, scale))
+{
+    image_ = QImage(size * scale_, kSurfaceFormat);
+    image_.fill(kBlack);
+    image_.setDevicePixelRatio(scale_);
+}
+
+// The image carries the scale as its device pixel ratio: a painter on it then draws in
+// logical coordinates at device resolution, and the window shows it without resizing it.
 void Surface::selectImage(const QImage& image)
 {
     image_ = image.convertToFormat(kSurfaceFormat);
+    image_.setDevicePixelRatio(scale_);
 }
 
-bool Surface::loadBitmap(const QString& name)
+bool Surface::loadBitmap(const QString& name, int scale)
 {
-    const QImage bitmap = LoadBitmapResource(name);
+    const QImage bitmap = LoadBitmapResource(name, scale);
     if (bitmap.isNull())
         return false;
+    scale_ = std::max(1, scale);
     selectImage(bitmap);
     return true;
 }
 
 QRgb Surface::pixel(int x, int y) const
 {
-    if (!image_.valid(x, y))
+    if (x < 0 || y < 0 || x >= width() || y >= height())
         return kBlack;
-    return reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x] | kBlack;
+    return reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_))[x * scale_] | kBlack;
 }
 
 void Surface::blit(int x, int y, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op)
 {
     if (image_.isNull() || src.image_.isNull())
         return;
+    if (src.scale_ != scale_) {
+        BlitRescaled(x, y, w, h, src, srcX, srcY, op);
+        return;
+    }
+    const long long s = scale_;
     BlitArea a;
-    if (!ClipBlit(x, y, w, h, srcX, srcY, image_.size(), src.image_.size(), a))
+    if (!ClipBlit(x * s, y * s, w * s, h * s, srcX * s, srcY * s, image_.size(), src.image_.size(), a))
         return;
     // A transfer within one surface reads from a copy, so overlapping areas combine the
     // original pixels, as a block transfer does.
@@ -120,11 +136,25 @@ void Surface::blit(int x, int y, int w, int h, const Surface& src, int srcX, int
     }
 }
 
+void Surface::BlitRescaled(int x, int y, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op)
+{
+    const QRect from = QRect(srcX, srcY, w, h).intersected(QRect(0, 0, src.width(), src.height()));
+    if (from.isEmpty())
+        return;
+    Surface part(from.size(), scale_);
+    // Enlarging repeats each pixel; reducing averages them.
+    const Qt::TransformationMode mode = src.scale_ < scale_ ? Qt::FastTransformation : Qt::SmoothTransformation;
+    part.selectImage(src.image_.copy(QRect(from.topLeft() * src.scale_, from.size() * src.scale_))
+                         .scaled(from.size() * scale_, Qt::IgnoreAspectRatio, mode));
+    blit(x + from.x() - srcX, y + from.y() - srcY, from.width(), from.height(), part, 0, 0, op);
+}
+
 void Surface::fillRect(const QRect& rect, const QColor& color)
 {
-    const QRect area = rect.intersected(image_.rect());
-    if (area.isEmpty())
+    const QRect logical = rect.intersected(QRect(0, 0, width(), height()));
+    if (logical.isEmpty())
         return;
+    const QRect area(logical.topLeft() * scale_, logical.size() * scale_);
     const QRgb value = color.rgb() | kBlack;
     if (area == image_.rect()) {
         image_.fill(value);

@@ -20,26 +20,41 @@ struct Pen {
     int width = 1;
 };
 
+// The scale of the artwork drawn for a screen of that device pixel ratio: 1 up to a ratio of
+// 1, else 2 (fractional ratios show the double-size artwork scaled down).
+int ArtworkScale(qreal devicePixelRatio);
+
 // A memory drawing surface that owns one 32-bit RGB image (the bitmap selected into it).
 // A default-constructed surface holds no image; drawing on it does nothing.
+//
+// Coordinates and sizes are logical pixels; a surface of scale 2 holds twice as many device
+// pixels each way, and every operation works on those device pixels, so that artwork made at
+// twice the size and lines drawn at device resolution stay sharp on a HiDPI screen.
 class Surface {
 public:
     Surface() = default;
-    explicit Surface(QSize size);  // a new black image of that size
+    // A new black image of that logical size, at `scale` device pixels per logical pixel.
+    explicit Surface(QSize size, int scale = 1);
 
-    // Replaces the held image (converted to 32-bit RGB); the old one is released.
+    // Replaces the held image (converted to 32-bit RGB, in this surface's device pixels); the
+    // old one is released.
     void selectImage(const QImage& image);
-    // Selects the embedded bitmap of that name. An unknown name leaves the surface as it was.
-    bool loadBitmap(const QString& name);
+    // Selects the embedded bitmap of that name made for `scale` (the surface takes that scale).
+    // An unknown name leaves the surface as it was.
+    bool loadBitmap(const QString& name, int scale = 1);
 
     bool isNull() const { return image_.isNull(); }
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int scale() const { return scale_; }
+    int width() const { return image_.width() / scale_; }
+    int height() const { return image_.height() / scale_; }
+    // The image in device pixels; its device pixel ratio is the surface's scale.
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
-    QRgb pixel(int x, int y) const;  // 0xffRRGGBB; black outside the image
+    // The top-left device pixel of logical pixel (x, y): 0xffRRGGBB; black outside the image.
+    QRgb pixel(int x, int y) const;
 
     // Block transfer of a w x h area from src(srcX, srcY) to (x, y), clipped to both images.
+    // A source of another scale is resized to this surface's scale first.
     void blit(int x, int y, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op);
 
     void fillRect(const QRect& rect, const QColor& color);  // opaque brush fill
@@ -52,7 +67,10 @@ public:
     void fillTranslucent(const QRect& rect, const QColor& color);
 
 private:
+    void BlitRescaled(int x, int y, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op);
+
     QImage image_;
+    int scale_ = 1;
 };
 
 }  // namespace platform

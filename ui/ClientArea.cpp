@@ -18,16 +18,22 @@ void TClientArea::showNow()
 void TClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (canvas_.isNull())
-        painter.fillRect(event->rect(), Qt::black);
-    else
-        painter.drawImage(event->rect(), canvas_.image(), event->rect());
+    const QRect area = event->rect();
+    if (canvas_.isNull()) {
+        painter.fillRect(area, Qt::black);
+        return;
+    }
+    // The canvas carries its scale as its device pixel ratio, so on a screen of that ratio it
+    // is copied pixel for pixel; a fractional ratio shows the double-size canvas scaled down.
+    const int scale = canvas_.scale();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !qFuzzyCompare(devicePixelRatioF(), qreal(scale)));
+    painter.drawImage(area, canvas_.image(), QRect(area.topLeft() * scale, area.size() * scale));
 }
 
 void TClientArea::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    platform::Surface resized(size());
+    platform::Surface resized(size(), platform::ArtworkScale(devicePixelRatioF()));
     if (!canvas_.isNull())
         resized.blit(0, 0, canvas_.width(), canvas_.height(), canvas_, 0, 0, platform::RasterOp::Copy);
     canvas_ = resized;

@@ -4,7 +4,6 @@
 #include "DialogLook.h"
 #include "engine/Global.h"
 #include "platform/IniFile.h"
-#include "platform/Jpeg.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressBar.h"
 #include "platform/Resources.h"
@@ -128,17 +127,21 @@ void TForm1::CreateMenus()
 
 void TForm1::CreatePictures()
 {
+    // The pictures are made for this screen's pixels, so the labels show them as they are.
+    const qreal ratio = ClientArea->devicePixelRatioF();
+    const int scale = platform::ArtworkScale(ratio);
+
     Image1 = new QLabel(ClientArea);
-    const QImage start = platform::DecodeJpeg(platform::LoadResourceData(QStringLiteral(":/pictures/Start.jpg")));
+    const QImage start = platform::ArtForScreen(platform::LoadPictureResource(QStringLiteral("Start"), scale), ratio);
     if (!start.isNull())
         Image1->setPixmap(QPixmap::fromImage(start));
-    Image1->setGeometry(104, 136, start.width(), start.height());
+    Image1->setGeometry(QRect(QPoint(104, 136), start.deviceIndependentSize().toSize()));
 
     imgPauseBall = new QLabel(ClientArea);
-    const QImage ball = platform::LoadBitmapResource(QStringLiteral("PauseBall"));
+    const QImage ball = platform::ArtForScreen(platform::LoadBitmapResource(QStringLiteral("PauseBall"), scale), ratio);
     if (!ball.isNull())
         imgPauseBall->setPixmap(QPixmap::fromImage(ball));
-    imgPauseBall->resize(ball.isNull() ? QSize(155, 156) : ball.size());
+    imgPauseBall->resize(ball.isNull() ? QSize(155, 156) : ball.deviceIndependentSize().toSize());
     imgPauseBall->hide();
 
     lblAward = new QLabel(ClientArea);

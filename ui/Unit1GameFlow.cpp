@@ -43,7 +43,7 @@ void TForm1::EnsureLink()
 {
     if (Engine)
         return;
-    Engine = new TLink(this);
+    Engine = new TLink(this, ClientArea->canvas().scale());
     TGameParams& params = *Engine->Params;
     params.OnDifficultyChange = [this](TGameParams*) { ShowDifficulty(); };
     params.OnLevelChange = [this](TGameParams*) { ShowLevel(); };

@@ -154,6 +154,19 @@ void writeBmp24(const QImage& image, const QString& path)
     save(out, path);
 }
 
+void writeArtwork(const QImage& image, const QString& dir, const QString& name, int scale)
+{
+    if (scale == 1) {
+        writeBmp24(image, dir + "/" + name + ".bmp");
+        return;
+    }
+    const QString path = QString("%1/%2@%3x.png").arg(dir, name).arg(scale);
+    QImageWriter writer(path, "png");
+    writer.setQuality(0); // the PNG writer's strongest compression
+    if (!writer.write(image.convertToFormat(QImage::Format_RGB888)))
+        fail("cannot write " + path + ": " + writer.errorString());
+}
+
 void writeIco8(const QImage& image, const QString& path)
 {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);

@@ -6,6 +6,14 @@
 // Writers for the exact file formats the game embeds. Qt's own writers pick
 // their pixel depth themselves; these fix it.
 
+// The game's bitmaps are made at these scales: 1 for the described sizes, 2
+// for HiDPI screens.
+constexpr int ArtworkScales[] = {1, 2};
+
+// Writes a bitmap of the game made at `scale` into `dir`: "<name>.bmp" as an
+// uncompressed 24-bit BMP at scale 1, "<name>@2x.png" (24-bit PNG) at 2.
+void writeArtwork(const QImage& image, const QString& dir, const QString& name, int scale);
+
 // Uncompressed 24-bit BMP: BITMAPINFOHEADER, bottom-up rows padded to 4 bytes.
 void writeBmp24(const QImage& image, const QString& path);
 

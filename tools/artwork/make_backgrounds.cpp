@@ -1,5 +1,6 @@
 // Paints the cell-background strip BK.bmp: ten 46 x 56 styles stacked from
-// the top. Usage: make_backgrounds <resources dir>
+// the top; and the same strip at twice the size, BK@2x.png, for HiDPI screens.
+// Usage: make_backgrounds <resources dir>
 #include "ImageFiles.h"
 
 #include <QColor>
@@ -56,38 +57,55 @@ QColor mixed(const QColor& a, const QColor& b, double t)
 // pixels with a dark line on its top and left edges and a faint highlight
 // inside it; the bevel on the right and bottom starts at the face's top-right
 // and bottom-left corners and widens diagonally to 5 pixels, so that those two
-// corners of the 46 x 56 area stay black.
-void paintBlock(QImage& strip, int top, const BlockColours& colours)
+// corners of the 46 x 56 area stay black. At a larger scale every line is
+// that many pixels wide and the bevel's diagonal steps by single pixels.
+void paintBlock(QImage& strip, int top, const BlockColours& colours, int scale)
 {
     const QColor outline = scaled(colours.face, 0.55);
     const QColor highlight = mixed(colours.face, Qt::white, 0.6);
-    for (int y = 0; y < FaceHeight; ++y)
-        for (int x = 0; x < FaceWidth; ++x) {
+    const int faceWidth = FaceWidth * scale, faceHeight = FaceHeight * scale;
+    for (int y = 0; y < faceHeight; ++y)
+        for (int x = 0; x < faceWidth; ++x) {
             QColor c = colours.face;
-            if (x == 0 || y == 0)
+            if (x < scale || y < scale)
                 c = outline;
-            else if (x == 1 || y == 1)
+            else if (x < 2 * scale || y < 2 * scale)
                 c = highlight;
             strip.setPixelColor(x, top + y, c);
         }
-    for (int i = 0; i < StyleWidth - FaceWidth; ++i) {
+    for (int i = 0; i < (StyleWidth - FaceWidth) * scale; ++i) {
         // Darker towards the outside, and the bottom side darker than the right.
-        const QColor right = scaled(colours.bevel, 1.05 - 0.1 * i);
-        const QColor bottom = scaled(colours.bevel, 0.85 - 0.1 * i);
-        for (int y = i + 1; y < FaceHeight + i + 1; ++y)
-            strip.setPixelColor(FaceWidth + i, top + y, right);
-        for (int x = i + 1; x < FaceWidth + i + 1; ++x)
-            strip.setPixelColor(x, top + FaceHeight + i, bottom);
+        const int step = i / scale;
+        const QColor right = scaled(colours.bevel, 1.05 - 0.1 * step);
+        const QColor bottom = scaled(colours.bevel, 0.85 - 0.1 * step);
+        for (int y = i + 1; y < faceHeight + i + 1; ++y)
+            strip.setPixelColor(faceWidth + i, top + y, right);
+        for (int x = i + 1; x < faceWidth + i + 1; ++x)
+            strip.setPixelColor(x, top + faceHeight + i, bottom);
     }
 }
 
-void paintFlat(QImage& strip, int top, const FlatStyle& style)
+void paintFlat(QImage& strip, int top, const FlatStyle& style, int scale)
 {
-    for (int y = 0; y < StyleHeight; ++y)
-        for (int x = 0; x < StyleWidth; ++x) {
-            const bool edge = x == 0 || y == 0 || x == StyleWidth - 1 || y == StyleHeight - 1;
+    const int width = StyleWidth * scale, height = StyleHeight * scale;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool edge = x < scale || y < scale || x >= width - scale || y >= height - scale;
             strip.setPixelColor(x, top + y, edge ? style.border : style.fill);
         }
+}
+
+QImage backgroundStrip(int scale)
+{
+    const int height = StyleHeight * scale;
+    QImage strip(StyleWidth * scale, height * StyleCount, QImage::Format_RGB32);
+    strip.fill(Qt::black); // style 0, and the corners of the blocks
+    for (int s = 0; s < int(Blocks.size()); ++s)
+        paintBlock(strip, (s + 1) * height, Blocks[s], scale);
+    paintFlat(strip, 7 * height, Selection, scale);
+    paintFlat(strip, 8 * height, Hint, scale);
+    paintFlat(strip, 9 * height, Unused, scale);
+    return strip;
 }
 
 } // namespace
@@ -96,13 +114,7 @@ int main(int argc, char** argv)
 {
     if (argc != 2)
         fail("usage: make_backgrounds <resources dir>");
-    QImage strip(StyleWidth, StyleHeight * StyleCount, QImage::Format_RGB32);
-    strip.fill(Qt::black); // style 0, and the corners of the blocks
-    for (int s = 0; s < int(Blocks.size()); ++s)
-        paintBlock(strip, (s + 1) * StyleHeight, Blocks[s]);
-    paintFlat(strip, 7 * StyleHeight, Selection);
-    paintFlat(strip, 8 * StyleHeight, Hint);
-    paintFlat(strip, 9 * StyleHeight, Unused);
-    writeBmp24(strip, QString(argv[1]) + "/bitmaps/BK.bmp");
+    for (int scale : ArtworkScales)
+        writeArtwork(backgroundStrip(scale), QString(argv[1]) + "/bitmaps", "BK", scale);
     return 0;
 }

@@ -1,5 +1,6 @@
-// Paints the start picture, the pause ball and the program's icons.
-// Usage: make_pictures <resources dir>
+// Paints the start picture, the pause ball and the program's icons; the
+// picture and the ball also at twice the size (Start@2x.jpg, PauseBall@2x.png)
+// for HiDPI screens. Usage: make_pictures <resources dir>
 #include "EmojiArt.h"
 #include "ImageFiles.h"
 
@@ -168,19 +169,28 @@ void paintLake(QPainter& p, std::mt19937& random, const QRect& water, double moo
     }
 }
 
-QImage startPicture()
+// A painter drawing in the pictures' described pixels on an image `scale`
+// times that size.
+void scalePainter(QPainter& p, int scale)
+{
+    if (scale != 1)
+        p.scale(scale, scale);
+}
+
+QImage startPicture(int scale)
 {
     constexpr int Width = 640, Height = 450, Horizon = 372;
     std::mt19937 random(Seed);
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image(Width * scale, Height * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    scalePainter(p, scale);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, Horizon);
     sky.setColorAt(0, QColor(4, 6, 26));
     sky.setColorAt(0.6, QColor(16, 22, 70));
     sky.setColorAt(1, QColor(52, 46, 110));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(0, 0, Width, Height), sky);
     paintStars(p, random, QRect(0, 0, Width, Horizon - 40));
     paintMoon(p, QPointF(528, 86), 34);
 
@@ -192,14 +202,15 @@ QImage startPicture()
     return image;
 }
 
-QImage pauseBall()
+QImage pauseBall(int scale)
 {
     constexpr int Width = 155, Height = 156;
     const QPointF centre(77.5, 78);
     constexpr double Radius = 74;
-    QImage image(Width, Height, QImage::Format_RGB32);
+    QImage image(Width * scale, Height * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
+    scalePainter(p, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
 
@@ -271,8 +282,10 @@ int main(int argc, char** argv)
     if (argc != 2)
         fail("usage: make_pictures <resources dir>");
     const QString dir = QString(argv[1]);
-    writeJpeg(startPicture(), dir + "/pictures/Start.jpg", 90);
-    writeBmp24(pauseBall(), dir + "/bitmaps/PauseBall.bmp");
+    writeJpeg(startPicture(1), dir + "/pictures/Start.jpg", 90);
+    writeJpeg(startPicture(2), dir + "/pictures/Start@2x.jpg", 90);
+    for (int scale : ArtworkScales)
+        writeArtwork(pauseBall(scale), dir + "/bitmaps", "PauseBall", scale);
     writeIco8(emblem(32), dir + "/icons/MAINICON.ico");
     writeIco8(messageEmblem(32), dir + "/icons/MessageIcon.ico");
     if (!emblem(128).save(dir + "/icons/zenkara.png"))

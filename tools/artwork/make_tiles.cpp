@@ -1,7 +1,9 @@
 // Draws the four tile sheets ANIMAL1..ANIMAL4.bmp: 45 pictures of 39 x 39
 // stacked from the top, each with its mask to the right (black where the
 // picture is, white where the cell background shows through; the picture is
-// black wherever its mask is white). Usage: make_tiles <resources dir>
+// black wherever its mask is white). The same sheets at twice the size, for
+// HiDPI screens, go to ANIMAL1@2x.png..ANIMAL4@2x.png.
+// Usage: make_tiles <resources dir>
 #include "EmojiArt.h"
 #include "ImageFiles.h"
 
@@ -29,8 +31,9 @@ constexpr int OpaqueAlpha = 110;
 const QColor EdgeBlend(226, 222, 228);
 
 struct Tile {
-    QImage picture{TileSize, TileSize, QImage::Format_RGB32};
-    QImage mask{TileSize, TileSize, QImage::Format_RGB32};
+    explicit Tile(int size) : picture(size, size, QImage::Format_RGB32), mask(size, size, QImage::Format_RGB32) {}
+    QImage picture;
+    QImage mask;
 };
 
 // The named emoji sequences of each sheet, in tile-kind order.
@@ -88,9 +91,10 @@ QRgb blendOver(QRgb premultiplied, const QColor& under)
 Tile cutOut(const QImage& figure)
 {
     const QImage f = figure.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    Tile tile;
-    for (int y = 0; y < TileSize; ++y)
-        for (int x = 0; x < TileSize; ++x) {
+    const int size = f.width();
+    Tile tile(size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
             const QRgb p = f.pixel(x, y);
             const bool opaque = qAlpha(p) >= OpaqueAlpha;
             tile.mask.setPixel(x, y, opaque ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
@@ -114,19 +118,19 @@ QImage brighterColours(const QImage& figure, double saturation)
 }
 
 // Cartoon treatment: saturated colours inside a bold dark outline.
-QImage outlined(const QImage& figure, int width, const QColor& ink)
+QImage outlined(const QImage& figure, int size, int width, const QColor& ink)
 {
-    const QImage f = centred(brighterColours(figure, 1.3), TileSize);
-    QImage out(TileSize, TileSize, QImage::Format_ARGB32_Premultiplied);
+    const QImage f = centred(brighterColours(figure, 1.3), size);
+    QImage out(size, size, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
-    for (int y = 0; y < TileSize; ++y)
-        for (int x = 0; x < TileSize; ++x) {
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
             int reach = 0;
             for (int dy = -width; dy <= width; ++dy)
                 for (int dx = -width; dx <= width; ++dx) {
                     const int sx = x + dx, sy = y + dy;
-                    if (dx * dx + dy * dy > width * width + 1 || sx < 0 || sy < 0 || sx >= TileSize
-                        || sy >= TileSize)
+                    if (dx * dx + dy * dy > width * width + 1 || sx < 0 || sy < 0 || sx >= size
+                        || sy >= size)
                         continue;
                     reach = std::max(reach, qAlpha(f.pixel(sx, sy)));
                 }
@@ -142,55 +146,60 @@ QImage outlined(const QImage& figure, int width, const QColor& ink)
 // The plate outline shared by the two plate sheets: a square with rounded
 // corners set in a white margin. The mask leaves exactly 497 pixels white: those
 // whose centres lie farthest outside the outline, so the one pixel that the
-// symmetric outline cannot share out goes to the bottom-right corner.
-QImage plateMask()
+// symmetric outline cannot share out goes to the bottom-right corner. At
+// twice the size everything doubles, and four times as many pixels are white.
+QImage plateMask(int scale)
 {
-    constexpr int WhitePixels = 497, Margin = 3;
-    constexpr double CornerRadius = 8.4;
+    const int size = TileSize * scale, whitePixels = 497 * scale * scale, margin = 3 * scale;
+    const double cornerRadius = 8.4 * scale;
     struct Outside {
         double distance;
         int x, y;
     };
     // Signed distance of a pixel's centre outside the rounded square, measured from the
     // tile's centre so that the four corners get exactly equal distances.
-    const double half = TileSize / 2.0 - Margin, straight = half - CornerRadius;
+    const double half = size / 2.0 - margin, straight = half - cornerRadius;
     std::vector<Outside> pixels;
-    for (int y = 0; y < TileSize; ++y)
-        for (int x = 0; x < TileSize; ++x) {
-            const double qx = std::abs(x + 0.5 - TileSize / 2.0) - straight;
-            const double qy = std::abs(y + 0.5 - TileSize / 2.0) - straight;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const double qx = std::abs(x + 0.5 - size / 2.0) - straight;
+            const double qy = std::abs(y + 0.5 - size / 2.0) - straight;
             const double distance = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0))
-                                    + std::min(std::max(qx, qy), 0.0) - CornerRadius;
+                                    + std::min(std::max(qx, qy), 0.0) - cornerRadius;
             pixels.push_back({distance, x, y});
         }
     std::sort(pixels.begin(), pixels.end(), [](const Outside& a, const Outside& b) {
         return std::tie(a.distance, a.y, a.x) > std::tie(b.distance, b.y, b.x);
     });
-    QImage mask(TileSize, TileSize, QImage::Format_RGB32);
+    QImage mask(size, size, QImage::Format_RGB32);
     mask.fill(qRgb(0, 0, 0));
-    for (int i = 0; i < WhitePixels; ++i)
+    for (int i = 0; i < whitePixels; ++i)
         mask.setPixel(pixels[i].x, pixels[i].y, qRgb(255, 255, 255));
     return mask;
 }
 
 bool isWhite(const QImage& mask, int x, int y)
 {
-    return x < 0 || y < 0 || x >= TileSize || y >= TileSize || mask.pixel(x, y) == qRgb(255, 255, 255);
+    return !mask.valid(x, y) || mask.pixel(x, y) == qRgb(255, 255, 255);
 }
 
-// Darkens the plate's outermost ring of pixels, so plates stand apart on
-// the light cell faces.
-void darkenRim(QImage& picture, const QImage& mask)
+bool nearWhite(const QImage& mask, int x, int y, int reach)
+{
+    for (int d = 1; d <= reach; ++d)
+        if (isWhite(mask, x - d, y) || isWhite(mask, x + d, y) || isWhite(mask, x, y - d) || isWhite(mask, x, y + d))
+            return true;
+    return false;
+}
+
+// Darkens the plate's outermost ring, `width` pixels deep, so plates stand
+// apart on the light cell faces.
+void darkenRim(QImage& picture, const QImage& mask, int width)
 {
     const QImage original = picture.copy();
-    for (int y = 0; y < TileSize; ++y)
-        for (int x = 0; x < TileSize; ++x) {
-            if (isWhite(mask, x, y))
-                continue;
-            if (isWhite(mask, x - 1, y) || isWhite(mask, x + 1, y) || isWhite(mask, x, y - 1)
-                || isWhite(mask, x, y + 1))
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (!isWhite(mask, x, y) && nearWhite(mask, x, y, width))
                 picture.setPixelColor(x, y, original.pixelColor(x, y).darker(170));
-        }
 }
 
 QImage shadowOf(const QImage& figure)
@@ -212,75 +221,80 @@ struct PlateStyle {
 
 // A figure on a plate: a vertical gradient of the plate colour, the figure
 // with a soft shadow, a gloss over the upper half and a dark rim.
-Tile plated(const PlatedFigure& entry, const PlateStyle& style, const QImage& mask)
+Tile plated(const PlatedFigure& entry, const PlateStyle& style, const QImage& mask, int scale)
 {
+    const int size = TileSize * scale;
     const QColor base(entry.plate);
-    QImage art(TileSize, TileSize, QImage::Format_RGB32);
+    QImage art(size, size, QImage::Format_RGB32);
     {
         QPainter painter(&art);
-        QLinearGradient fill(0, 0, 0, TileSize);
+        QLinearGradient fill(0, 0, 0, size);
         fill.setColorAt(0, base.lighter(int(100 * style.topLighter)));
         fill.setColorAt(1, base.darker(int(100 * style.bottomDarker)));
         painter.fillRect(art.rect(), fill);
 
-        const QImage figure = centred(renderEmoji(QString::fromUtf8(entry.emoji), style.figureSize), TileSize);
-        painter.drawImage(1, 2, shadowOf(figure));
+        const QImage figure =
+            centred(renderEmoji(QString::fromUtf8(entry.emoji), style.figureSize * scale), size);
+        painter.drawImage(scale, 2 * scale, shadowOf(figure));
         painter.drawImage(0, 0, figure);
 
-        QLinearGradient gloss(0, 0, 0, TileSize / 2);
+        QLinearGradient gloss(0, 0, 0, size / 2);
         gloss.setColorAt(0, QColor(255, 255, 255, style.glossAlpha));
         gloss.setColorAt(1, QColor(255, 255, 255, 0));
         painter.setPen(Qt::NoPen);
         painter.setBrush(gloss);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawEllipse(QRectF(-TileSize * 0.3, -TileSize * 0.55, TileSize * 1.6, TileSize * 1.05));
+        painter.drawEllipse(QRectF(-size * 0.3, -size * 0.55, size * 1.6, size * 1.05));
     }
-    darkenRim(art, mask);
-    Tile tile;
+    darkenRim(art, mask, scale);
+    Tile tile(size);
     tile.mask = mask;
-    for (int y = 0; y < TileSize; ++y)
-        for (int x = 0; x < TileSize; ++x)
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
             tile.picture.setPixel(x, y, isWhite(mask, x, y) ? qRgb(0, 0, 0) : art.pixel(x, y));
     return tile;
 }
 
-void writeSheet(const std::vector<Tile>& tiles, const QString& path)
+void writeSheet(const std::vector<Tile>& tiles, const QString& dir, const QString& name, int scale)
 {
     if (int(tiles.size()) != KindCount)
-        fail(QString("%1 needs %2 pictures, has %3").arg(path).arg(KindCount).arg(tiles.size()));
-    QImage sheet(2 * TileSize, KindCount * TileSize, QImage::Format_RGB32);
+        fail(QString("%1 needs %2 pictures, has %3").arg(name).arg(KindCount).arg(tiles.size()));
+    const int size = TileSize * scale;
+    QImage sheet(2 * size, KindCount * size, QImage::Format_RGB32);
     QPainter painter(&sheet);
     for (int k = 0; k < KindCount; ++k) {
-        painter.drawImage(0, k * TileSize, tiles[k].picture);
-        painter.drawImage(TileSize, k * TileSize, tiles[k].mask);
+        painter.drawImage(0, k * size, tiles[k].picture);
+        painter.drawImage(size, k * size, tiles[k].mask);
     }
     painter.end();
-    writeBmp24(sheet, path);
+    writeArtwork(sheet, dir, name, scale);
 }
 
-std::vector<Tile> creatureSheet()
+std::vector<Tile> creatureSheet(int scale)
 {
+    const int size = TileSize * scale;
     std::vector<Tile> tiles;
     for (const QString& e : CreatureFigures)
-        tiles.push_back(cutOut(centred(renderEmoji(e, TileSize - 2), TileSize)));
+        tiles.push_back(cutOut(centred(renderEmoji(e, size - 2 * scale), size)));
     return tiles;
 }
 
-std::vector<Tile> cartoonSheet()
+std::vector<Tile> cartoonSheet(int scale)
 {
+    const int size = TileSize * scale;
     const QColor ink(0x2a, 0x1c, 0x14);
     std::vector<Tile> tiles;
     for (const QString& e : CartoonFigures)
-        tiles.push_back(cutOut(outlined(renderEmoji(e, TileSize - 6), 2, ink)));
+        tiles.push_back(cutOut(outlined(renderEmoji(e, size - 6 * scale), size, 2 * scale, ink)));
     return tiles;
 }
 
-std::vector<Tile> platedSheet(const std::vector<PlatedFigure>& figures, const PlateStyle& style)
+std::vector<Tile> platedSheet(const std::vector<PlatedFigure>& figures, const PlateStyle& style, int scale)
 {
-    const QImage mask = plateMask();
+    const QImage mask = plateMask(scale);
     std::vector<Tile> tiles;
     for (const PlatedFigure& f : figures)
-        tiles.push_back(plated(f, style, mask));
+        tiles.push_back(plated(f, style, mask, scale));
     return tiles;
 }
 
@@ -291,10 +305,12 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     if (argc != 2)
         fail("usage: make_tiles <resources dir>");
-    const QString dir = QString(argv[1]) + "/bitmaps/";
-    writeSheet(creatureSheet(), dir + "ANIMAL1.bmp");
-    writeSheet(cartoonSheet(), dir + "ANIMAL2.bmp");
-    writeSheet(platedSheet(IconFigures, {27, 1.35, 1.6, 150}), dir + "ANIMAL3.bmp");
-    writeSheet(platedSheet(FoodFigures, {29, 1.0, 1.2, 170}), dir + "ANIMAL4.bmp");
+    const QString dir = QString(argv[1]) + "/bitmaps";
+    for (int scale : ArtworkScales) {
+        writeSheet(creatureSheet(scale), dir, "ANIMAL1", scale);
+        writeSheet(cartoonSheet(scale), dir, "ANIMAL2", scale);
+        writeSheet(platedSheet(IconFigures, {27, 1.35, 1.6, 150}, scale), dir, "ANIMAL3", scale);
+        writeSheet(platedSheet(FoodFigures, {29, 1.0, 1.2, 170}, scale), dir, "ANIMAL4", scale);
+    }
     return 0;
 }
