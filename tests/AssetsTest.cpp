@@ -220,6 +220,42 @@ TEST_P(PlateSheet, OneRoundedSquarePlateMaskWith497WhitePixels)
 
 INSTANTIATE_TEST_SUITE_P(Resources, PlateSheet, testing::Values(3, 4));
 
+// --- artwork at twice the size, for HiDPI screens ----------------------------------
+
+struct DoubleSizeCase {
+    const char* file;
+    const char* doubled;
+};
+
+class DoubleSizeArtwork : public testing::TestWithParam<DoubleSizeCase> {};
+
+TEST_P(DoubleSizeArtwork, IsTwiceTheSizeAndSheetMasksStayPure)
+{
+    const QImage small = loadImage(GetParam().file), doubled = loadImage(GetParam().doubled);
+    ASSERT_EQ(doubled.size(), small.size() * 2);
+    if (!QString(GetParam().file).contains("ANIMAL"))
+        return;
+    const int tile = 2 * Tile;
+    for (int y = 0; y < doubled.height(); ++y)
+        for (int x = 0; x < tile; ++x) {
+            const QRgb m = doubled.pixel(tile + x, y);
+            ASSERT_TRUE(m == Black || m == White) << "mask at " << x << "," << y;
+            if (m == White) {
+                ASSERT_EQ(doubled.pixel(x, y), Black) << "picture would tint the cell at " << x << "," << y;
+            }
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Resources, DoubleSizeArtwork,
+    testing::Values(DoubleSizeCase{"bitmaps/ANIMAL1.bmp", "bitmaps/ANIMAL1@2x.png"},
+                    DoubleSizeCase{"bitmaps/ANIMAL2.bmp", "bitmaps/ANIMAL2@2x.png"},
+                    DoubleSizeCase{"bitmaps/ANIMAL3.bmp", "bitmaps/ANIMAL3@2x.png"},
+                    DoubleSizeCase{"bitmaps/ANIMAL4.bmp", "bitmaps/ANIMAL4@2x.png"},
+                    DoubleSizeCase{"bitmaps/BK.bmp", "bitmaps/BK@2x.png"},
+                    DoubleSizeCase{"bitmaps/PauseBall.bmp", "bitmaps/PauseBall@2x.png"},
+                    DoubleSizeCase{"pictures/Start.jpg", "pictures/Start@2x.jpg"}));
+
 // --- background strip ------------------------------------------------------------
 
 constexpr int StyleW = 46, StyleH = 56;

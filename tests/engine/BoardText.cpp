@@ -65,7 +65,7 @@ void SetBoard(TLink& engine, const BoardRows& rows)
     // The board bitmap holds one bevel beyond the last column and the last row.
     engine.BoardWidth = colCount * CellWidth + (BackCellWidth - CellWidth);
     engine.BoardHeight = rowCount * CellHeight + (BackCellHeight - CellHeight);
-    engine.BoardDC = platform::Surface(QSize(engine.BoardWidth, engine.BoardHeight));
+    engine.BoardDC = platform::Surface(QSize(engine.BoardWidth, engine.BoardHeight), engine.Scale());
 }
 
 BoardRows BoardText(const TLink& engine)

@@ -77,6 +77,19 @@ std::vector<std::string> Picture(const Surface& s, QRgb colour)
     return rows;
 }
 
+// The device pixels of `s` that have exactly `colour`, as Picture shows logical ones.
+std::vector<std::string> DevicePicture(const Surface& s, QRgb colour)
+{
+    std::vector<std::string> rows;
+    for (int y = 0; y < s.image().height(); ++y) {
+        std::string row;
+        for (int x = 0; x < s.image().width(); ++x)
+            row += (s.image().pixel(x, y) | 0xff000000u) == colour ? '#' : '.';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 constexpr QRgb kRed = 0xffff0000u;
 
 }  // namespace
@@ -280,4 +293,37 @@ TEST(SurfaceBitmap, UnknownNameKeepsTheImageHeld)
     EXPECT_FALSE(s.loadBitmap(""));
     EXPECT_FALSE(FirstDifference(s, original));
     EXPECT_EQ(s.image().size(), QSize(5, 4));
+}
+
+// At scale 2 every logical pixel is a 2 x 2 block of device pixels; a source of scale 1 is
+// enlarged to match.
+TEST(SurfaceScale, LogicalCoordinatesCoverTheirDevicePixels)
+{
+    Surface s(QSize(4, 3), 2);
+    ASSERT_EQ(s.image().size(), QSize(8, 6));
+    EXPECT_EQ(s.width(), 4);
+    EXPECT_EQ(s.height(), 3);
+    s.fillRect(QRect(1, 0, 2, 1), Qt::red);
+    s.blit(3, 2, 1, 1, s, 1, 0, RasterOp::Copy);
+    s.blit(0, 2, 1, 1, Filled(1, 1, kRed), 0, 0, RasterOp::Copy);
+    EXPECT_EQ(DevicePicture(s, kRed),
+              (std::vector<std::string>{"..####..", "..####..", "........", "........", "##....##", "##....##"}));
+}
+
+TEST(SurfaceScale, OutlinesAreDrawnInDevicePixels)
+{
+    Surface s(QSize(7, 6), 2);
+    s.frameRect(QRect(QPoint(1, 1), QPoint(4, 3)), Pen{Qt::red, 1});
+    EXPECT_EQ(DevicePicture(s, kRed), (std::vector<std::string>{"..............",
+                                                                "..............",
+                                                                "..########....",
+                                                                "..########....",
+                                                                "..##....##....",
+                                                                "..##....##....",
+                                                                "..########....",
+                                                                "..########....",
+                                                                "..............",
+                                                                "..............",
+                                                                "..............",
+                                                                ".............."}));
 }
