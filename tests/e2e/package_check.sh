@@ -57,6 +57,7 @@ cmp -s "$game_dir/ReadMe.txt" "$source_dir/resources/ReadMe.txt" \
   || fail "the folder the entry starts the game in, $(value Path), holds no ReadMe.txt"
 [[ -n $(value 'Name\[zh_CN\]') && -n $(value 'Comment\[zh_CN\]') && -n $(value Keywords) ]] \
   || fail "the desktop entry lacks its Chinese name and comment or its keywords"
+[[ $(value Categories) == *"Game;BoardGame;"* ]] || fail "the menu would not list the game among the board games"
 
 for size in "${icon_sizes[@]}"; do
   icon=usr/share/icons/hicolor/${size}x${size}/apps/zenkara.png
