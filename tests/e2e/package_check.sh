@@ -67,7 +67,8 @@ done
 
 metainfo=("$root"/usr/share/metainfo/*.metainfo.xml)
 [[ -f ${metainfo[0]} ]] || fail "no AppStream metadata in /usr/share/metainfo"
-appstreamcli validate --no-net "${metainfo[0]}" || fail "the AppStream metadata is not valid"
+# The tree check also matches the metadata with its file name and the desktop entry it launches.
+appstreamcli validate-tree --no-net "$root" || fail "the AppStream metadata is not valid"
 
 # --- one game by a new player ---------------------------------------------------------------
 
