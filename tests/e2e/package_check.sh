@@ -6,8 +6,8 @@
 # its settings in that user's data folder.
 #
 # Usage: package_check.sh <build dir> <source dir> <version>
-# Exits 77 (skipped) when not run as root (the game must run as another user) or when no X
-# server can be started here.
+# Exits 77 (skipped) when not run as root (the game must run as another user) or when Xvfb is
+# not installed.
 set -euo pipefail
 
 readonly SKIPPED=77
@@ -103,7 +103,7 @@ play_once() {
   wait "$game" || fail "the game exited with status $?"
 }
 export work game_dir exe home player player_uid player_gid
-TMPDIR=$work xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+TMPDIR=$work xvfb-run -a -s "-screen 0 1280x1024x24" \
   bash -c "set -euo pipefail; $(declare -f fail play_once); play_once" || exit 1
 
 [[ -f $home/.local/share/zenkara/Game.ini ]] \
