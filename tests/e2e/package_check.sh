@@ -84,6 +84,11 @@ play_once() {
   install -o "$player" -m 600 "$XAUTHORITY" "$work/player.xauth"
   local player_env=(HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY"
     XAUTHORITY="$work/player.xauth" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb)
+  # In the sanitizer build the game keeps the sanitizers' settings and leak suppressions.
+  local name
+  for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [[ -v $name ]] && player_env+=("$name=${!name}")
+  done
   (cd "$game_dir" && exec setpriv --reuid="$player_uid" --regid="$player_gid" --clear-groups \
     env -i "${player_env[@]}" "$exe") >"$work/game.log" 2>&1 &
   local game=$!
