@@ -11,7 +11,7 @@ packages=(
   fonts-arphic-uming
   xvfb xauth xdotool matchbox-window-manager x11-utils x11-apps imagemagick
   clang libclang-rt-dev
-  desktop-file-utils
+  desktop-file-utils dpkg-dev file appstream
 )
 
 missing=()

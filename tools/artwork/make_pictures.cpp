@@ -4,6 +4,7 @@
 #include "EmojiArt.h"
 #include "ImageFiles.h"
 
+#include <QDir>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -25,6 +26,8 @@ const QString PausedCaption = QString::fromUtf8("暂停");
 // The parrot of the first tile sheet stands for the program.
 const QString EmblemFigure = QString::fromUtf8("🦜");
 constexpr unsigned Seed = 1104;
+// The sizes at which desktops look for an application's icon in the hicolor theme.
+constexpr int ThemeIconSizes[] = {16, 32, 48, 64, 128, 256};
 
 QFont titleFont(int pixelSize)
 {
@@ -290,5 +293,10 @@ int main(int argc, char** argv)
     writeIco8(messageEmblem(32), dir + "/icons/MessageIcon.ico");
     if (!emblem(128).save(dir + "/icons/zenkara.png"))
         fail("cannot write zenkara.png");
+    for (const int size : ThemeIconSizes) {
+        const QString folder = dir + QStringLiteral("/icons/hicolor/%1x%1/apps").arg(size);
+        if (!QDir().mkpath(folder) || !emblem(size).save(folder + "/zenkara.png"))
+            fail("cannot write the icon in " + folder);
+    }
     return 0;
 }

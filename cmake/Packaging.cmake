@@ -1,0 +1,52 @@
+# The Debian package: `cpack -G DEB` in the build folder makes zenkara_<version>_amd64.deb.
+#
+# A system-wide install cannot keep the player's files beside the executable, so the package
+# follows Debian's layout for games: the executable in /usr/games, ReadMe.txt in
+# /usr/share/games/zenkara, where the desktop entry starts the game so that Help finds it, and
+# the game keeps settings and scores in the player's data folder. These files form the install
+# component "deb", which a plain `cmake --install` leaves out: one build gives both the
+# per-user install of app/CMakeLists.txt and the package.
+set(ZENKARA_DEB_COMPONENT deb)
+set(ZENKARA_DEB_PREFIX /usr)
+set(ZENKARA_DEB_GAMES_DIR games)
+set(ZENKARA_DEB_DATA_DIR share/games/zenkara)
+set(ZENKARA_METAINFO ${PROJECT_SOURCE_DIR}/app/example.zenkara.Zenkara.metainfo.xml)
+
+set(ZENKARA_EXE ${ZENKARA_DEB_PREFIX}/${ZENKARA_DEB_GAMES_DIR}/zenkara)
+set(ZENKARA_DIR ${ZENKARA_DEB_PREFIX}/${ZENKARA_DEB_DATA_DIR})
+configure_file(${PROJECT_SOURCE_DIR}/app/zenkara.desktop.in ${CMAKE_BINARY_DIR}/deb/zenkara.desktop @ONLY)
+
+install(TARGETS zenkara RUNTIME DESTINATION ${ZENKARA_DEB_GAMES_DIR}
+        COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/ReadMe.txt DESTINATION ${ZENKARA_DEB_DATA_DIR}
+        COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+install(FILES ${CMAKE_BINARY_DIR}/deb/zenkara.desktop DESTINATION share/applications
+        COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor DESTINATION share/icons
+        COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+install(FILES ${ZENKARA_METAINFO} DESTINATION share/metainfo
+        COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zenkara)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pair-linking tile game")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Zenkara之星 (Zenkara Star): click two identical picture tiles; when they can
+be joined by a path of at most three straight lines through empty cells,
+both vanish. Nine levels slide the remaining tiles in different ways, a
+countdown bar limits each level, and the ten best scores of each of the
+four difficulties are kept.]])
+set(CPACK_PACKAGING_INSTALL_PREFIX ${ZENKARA_DEB_PREFIX})
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};${ZENKARA_DEB_COMPONENT};/")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zenkara maintainers <maintainers@users.noreply.c-seed-9e2e6bdf.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from the packager; the font of the Chinese texts and the opener of
+# ReadMe.txt are not linked, so they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-arphic-uming)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+include(CPack)
