@@ -307,6 +307,33 @@ TEST_F(GamePlayTest, TheEmptiedBoardIsOnTheScreenDuringTheLevelEndWaits)
         EXPECT_EQ(grab.convertToFormat(QImage::Format_RGB32), empty) << "the last pair or its flash still shows";
 }
 
+// Quitting the application closes the main window even behind a modal message.
+TEST_F(GamePlayTest, ClosingTheWindowBehindTheLevelEndMessageEndsTheGameCleanly)
+{
+    TForm1& form = Open();
+    StartEasyWith({
+        "..............",
+        ".aa...........",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    });
+    ModalAnswer<TWriteNameBox> name([](TWriteNameBox* box) { box->btnNotWrite->click(); }, false);
+    ModalAnswer<TForm2> message([&](TForm2* box) {
+        form.close();
+        box->close();
+    });
+    ClickCell(1, 1);
+    ClickCell(1, 2);
+    EXPECT_EQ(form.Engine, nullptr);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.Timer1->isActive());
+}
+
 TEST_F(GamePlayTest, ClearingLevelNineGoesBackToLevelOne)
 {
     TForm1& form = Open();
