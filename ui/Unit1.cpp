@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgressBar.h"
 #include "platform/Resources.h"
+#include "platform/Sound.h"
 #include "platform/System.h"
 
 #include <QAction>
@@ -175,6 +176,7 @@ void TForm1::FormCreate()
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;
+    platform::LoadSounds();
     LoadSettings();
     BallStepX = 1;
     BallStepY = 1;
