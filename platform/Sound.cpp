@@ -88,6 +88,9 @@ public:
 
     Voice* load(const QString& name)
     {
+        // Without an audio device the game is silent.
+        if (device_.isNull())
+            return nullptr;
         std::unique_ptr<Voice>& voice = voices_[name];
         if (voice)
             return voice.get();
