@@ -5,7 +5,8 @@
 # the last click, before the level-end message box shows, not when the box's event loop runs.
 #
 # Usage: sound_timing.sh <sound_timing_app>
-# Exits 77 (skipped) only when no X server or no sound server can be started here.
+# Exits 77 (skipped) only when xvfb-run, xdotool or PulseAudio is missing or PulseAudio cannot
+# start here.
 set -euo pipefail
 
 readonly SKIPPED=77
@@ -154,8 +155,7 @@ xdotool click 1
 
 box_shown() { grep -q '^box ' "$work/app.out"; }
 wait_for 10 box_shown || fail "no level-end message box"
-# The level-end sound lasts almost three seconds: record until it is over.
-sleep 3
+# The game answers its box after a while and quits, cutting the level-end sound short.
 app_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
 wait_for 10 app_gone || fail "the game did not quit after its message box"
 wait "$app_pid" || fail "the game exited with status $?"
