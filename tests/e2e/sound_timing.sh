@@ -138,7 +138,7 @@ fi
 QT_QPA_PLATFORM=xcb "$app" "$work" >"$work/app.out" 2>"$work/app.log" &
 app_pid=$!
 pids+=("$app_pid")
-cells_known() { grep -q '^second ' "$work/app.out"; }
+cells_known() { grep -qs '^second ' "$work/app.out"; }
 wait_for 20 cells_known || fail "the game did not show its board"
 read -r _ x1 y1 < <(grep '^first ' "$work/app.out")
 read -r _ x2 y2 < <(grep '^second ' "$work/app.out")
@@ -153,7 +153,7 @@ sleep 0.3
 click2=$(now_ms)
 xdotool click 1
 
-box_shown() { grep -q '^box ' "$work/app.out"; }
+box_shown() { grep -qs '^box ' "$work/app.out"; }
 wait_for 10 box_shown || fail "no level-end message box"
 # The game answers its box after a while and quits, cutting the level-end sound short.
 app_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
