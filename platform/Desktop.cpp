@@ -21,14 +21,14 @@ void OpenUrl(const QString& url)
     QDesktopServices::openUrl(QUrl(url));
 }
 
-void OpenTextFile(const QString& filePath)
+bool OpenTextFile(const QString& filePath)
 {
     const QString absolute = QFileInfo(filePath).absoluteFilePath();
     if (recording) {
         recorded.append(QStringLiteral("file:") + absolute);
-        return;
+        return true;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
 }
 
 void RecordDesktopRequests(bool on)

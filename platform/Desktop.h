@@ -6,8 +6,9 @@
 // Requests handed to the desktop (xdg-open on Linux).
 namespace platform {
 
-void OpenUrl(const QString& url);            // e.g. a mailto: link
-void OpenTextFile(const QString& filePath);  // in the desktop's text editor
+void OpenUrl(const QString& url);  // e.g. a mailto: link
+// Opens the file in the desktop's text editor; false when no program could be started for it.
+bool OpenTextFile(const QString& filePath);
 
 // While recording, requests are only noted ("url:<url>" or "file:<absolute path>"), never opened.
 void RecordDesktopRequests(bool on);

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <cmath>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 QString executableDirOverride;
 int screenHeightOverride = 0;
 double sleepScale = 1.0;
+std::function<void(int)> sleepObserver;
 
 }  // namespace
 
@@ -52,6 +54,8 @@ QString CurrentShortDate()
 
 void Sleep(int milliseconds)
 {
+    if (sleepObserver)
+        sleepObserver(milliseconds);
     const double scaled = std::round(milliseconds * sleepScale);
     if (scaled >= 1.0)
         QThread::msleep(static_cast<unsigned long>(scaled));
@@ -60,6 +64,11 @@ void Sleep(int milliseconds)
 void SetSleepScaleForTesting(double scale)
 {
     sleepScale = scale < 0.0 ? 0.0 : scale;
+}
+
+void SetSleepObserverForTesting(std::function<void(int)> observer)
+{
+    sleepObserver = std::move(observer);
 }
 
 }  // namespace platform

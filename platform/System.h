@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Small services of the desktop that the game asks for, with hooks for tests.
 namespace platform {
 
@@ -19,5 +21,7 @@ QString CurrentShortDate();
 // A blocking wait. Tests may scale every wait (0 makes them instant); the game keeps 1.
 void Sleep(int milliseconds);
 void SetSleepScaleForTesting(double scale);
+// Runs before each wait with its unscaled length, so a test can look at the screen during it.
+void SetSleepObserverForTesting(std::function<void(int milliseconds)> observer);  // empty removes it
 
 }  // namespace platform

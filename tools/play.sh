@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game and starts it.
+# Installs what is missing, builds the game and starts it in the build folder, which holds
+# the ReadMe.txt that the Help menu opens from the working directory.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
@@ -9,7 +10,8 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKARA_BUILD_T
 cmake --build "$build" --target zenkara -j"$(nproc)"
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-  echo "No display found: start the game inside a virtual X server with:  xvfb-run -s '-screen 0 1280x1024x24' $build/app/zenkara"
+  echo "No display found: start the game inside a virtual X server with:  xvfb-run -a -s '-screen 0 1280x1024x24' $root/tools/play.sh"
   exit 1
 fi
-exec "$build/app/zenkara"
+cd "$build/app"
+exec ./zenkara

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool matchbox-window-manager x11-utils x11-apps imagemagick
   clang libclang-rt-dev
   desktop-file-utils dpkg-dev file appstream
+  pulseaudio pulseaudio-utils
 )
 
 missing=()

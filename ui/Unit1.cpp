@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgressBar.h"
 #include "platform/Resources.h"
+#include "platform/Sound.h"
 #include "platform/System.h"
 
 #include <QAction>
@@ -16,6 +17,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
 
 namespace {
@@ -23,6 +26,9 @@ namespace {
 constexpr int DesignTimerInterval = 700;
 constexpr int AwardInterval = 4000;
 constexpr int PauseDrawInterval = 50;
+constexpr int AwardLeft = 160;
+constexpr int AwardDesignWidth = 475;
+constexpr int AwardHeight = 29;
 
 QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {})
 {
@@ -142,10 +148,12 @@ void TForm1::CreatePictures()
     if (!ball.isNull())
         imgPauseBall->setPixmap(QPixmap::fromImage(ball));
     imgPauseBall->resize(ball.isNull() ? QSize(155, 156) : ball.deviceIndependentSize().toSize());
+    // The status panel is a window of its own above the board: the ball moves under it.
+    imgPauseBall->stackUnder(Panel1);
     imgPauseBall->hide();
 
     lblAward = new QLabel(ClientArea);
-    lblAward->setGeometry(160, PanelHeight, 475, 29);
+    lblAward->setGeometry(AwardLeft, PanelHeight, AwardDesignWidth, AwardHeight);
     lblAward->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     lblAward->setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 13));
     lblAward->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
@@ -171,6 +179,7 @@ void TForm1::FormCreate()
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;
+    platform::LoadSounds();
     LoadSettings();
     BallStepX = 1;
     BallStepY = 1;
@@ -215,6 +224,8 @@ void TForm1::FitWindow()
     setFixedSize(sizeHint());
     Panel1->setGeometry(0, 0, ClientArea->width(), PanelHeight);
     AnchorPanelLabels();
+    // The banner is anchored to the left and right edges: it widens with the window.
+    lblAward->resize(AwardDesignWidth + ClientArea->width() - DesignWidth, AwardHeight);
     ProgressBar1->move((ClientArea->width() - ProgressBar1->width()) / 2, 4);
 }
 
@@ -264,6 +275,12 @@ void TForm1::FormClose()
     }
     if (Engine)
         EndGame();
+}
+
+// Wherever the window is larger than its client area, its own background shows: black.
+void TForm1::paintEvent(QPaintEvent* event)
+{
+    QPainter(this).fillRect(event->rect(), Qt::black);
 }
 
 platform::Surface& TForm1::Canvas()

@@ -42,6 +42,8 @@ QColor BarColor(int position, int maximum);
 
 constexpr int BarMaximum = 310;
 constexpr int PanelHeight = 24;
+// The window's width as designed; controls anchored to the right keep their distance from its edge.
+constexpr int DesignWidth = 782;
 
 // The main window: the menus, the status panel, the board on the client area, and the course
 // of a game from a difficulty command to its end.
@@ -168,6 +170,7 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     static bool IsLargeScreen();
@@ -186,6 +189,7 @@ private:
     void NewBoard();
     void FlashPass(const platform::Pen& first, const platform::Pen& second);
     void DrawHover(const TRect& rect);
+    void ShowMenuMessage(const QString& text, int layout);
     platform::Surface& Canvas();
 
     QActionGroup* difficultyGroup_ = nullptr;

@@ -27,7 +27,8 @@ void TForm1::Timer1Timer()
             platform::PlaySound(QStringLiteral("SNDGAMEOVER"));
         params.SetScore(params.Score + 100);
         platform::ShowMessageBox(this, QStringLiteral("时间到\r加时间能量100分"), QStringLiteral("Zenkara V5"));
-        EndGame();
+        if (Engine)
+            EndGame();
     }
     ProgressBar1->setBarColor(BarColor(ProgressBar1->position(), BarMaximum));
 }

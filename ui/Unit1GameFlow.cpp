@@ -84,7 +84,9 @@ void TForm1::BlitBoard()
         return;
     Canvas().blit(BoardRect.Left, BoardRect.Top, Engine->BoardWidth, Engine->BoardHeight, Engine->BoardDC, 0, 0,
                   platform::RasterOp::Copy);
-    ClientArea->update();
+    // Every board change is on the screen before the game goes on: the waits that follow a
+    // redraw (the flash, a level end, a reshuffle's pause) block the event loop.
+    ClientArea->showNow();
 }
 
 void TForm1::UpdateMenus(bool idle)

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 
 namespace {
@@ -41,9 +42,11 @@ void SetValue(QLabel* label, const QString& text)
 void TForm1::CreateStatusPanel()
 {
     Panel1 = new QWidget(ClientArea);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAutoFillBackground(true);
-    Panel1->setStyleSheet(QStringLiteral("background: black;"));
-    Panel1->setGeometry(0, 0, 782, PanelHeight);
+    // Only the panel itself is black: the countdown bar keeps its own groove and frame.
+    Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: black; }"));
+    Panel1->setGeometry(0, 0, DesignWidth, PanelHeight);
     Panel1->hide();
 
     ProgressBar1 = new platform::ProgressBar(Panel1);
@@ -68,7 +71,6 @@ void TForm1::CreateStatusPanel()
 // 782-pixel-wide window.
 void TForm1::AnchorPanelLabels()
 {
-    constexpr int DesignWidth = 782;
     const int shift = Panel1->width() - DesignWidth;
     for (QLabel* label : {Label4, lblReSet, Label6, lblPrompt, Label8, lblScore})
         label->move(label->property("designLeft").toInt() + shift, label->y());
@@ -144,15 +146,26 @@ void TForm1::mmiAnimalClick(int sheet)
 
 void TForm1::mmiReadMeClick()
 {
-    platform::OpenTextFile(QDir::current().absoluteFilePath(QStringLiteral("ReadMe.txt")));
+    const QString name = QStringLiteral("ReadMe.txt");
+    const QString readMe = QDir::current().absoluteFilePath(name);
+    if (!QFileInfo(readMe).isFile())
+        ShowMenuMessage(QStringLiteral("找不到游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
+    else if (!platform::OpenTextFile(readMe))
+        ShowMenuMessage(QStringLiteral("无法打开游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
 }
 
 void TForm1::mmiAboutClick()
 {
+    ShowMenuMessage(ProgramTitle() + QStringLiteral("\r\r作者：Zenkara之星 开发组"), AboutLayout);
+}
+
+// A box opened from a menu pauses a running game behind it and resumes it when it closes.
+void TForm1::ShowMenuMessage(const QString& text, int layout)
+{
     if (Engine)
         FocusLost();
     DialogShowing = true;
-    ShowMessageBox(this, ProgramTitle() + QStringLiteral("\r\r作者：Zenkara之星 开发组"), 1);
+    ShowMessageBox(this, text, layout);
     DialogShowing = false;
     if (Engine)
         FocusGained();

@@ -46,6 +46,9 @@ void TForm1::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, 
         if (params.SoundOn)
             platform::PlaySound(QStringLiteral("SNDUPLEVEAL"));
         ShowMessageBox(this, QStringLiteral("全部过关\r高手中的高手！"), 0);
+        // Quitting the application closes the window even behind a message, which ends the game.
+        if (!Engine)
+            return;
         params.SetScore(ProgressBar1->position() + params.Score);
         params.SetLevel(1);
         NewBoard();
@@ -80,7 +83,8 @@ void TForm1::GameOver()
     if (params.SoundOn)
         platform::PlaySound(QStringLiteral("SNDGAMEOVER"));
     ShowMessageBox(this, QStringLiteral("已无牌可消！"), 0);
-    EndGame();
+    if (Engine)
+        EndGame();
 }
 
 void TForm1::ClearLevel()
@@ -94,6 +98,8 @@ void TForm1::ClearLevel()
     platform::Sleep(LevelEndWait);
     const int bonus = ProgressBar1->position();
     ShowMessageBox(this, QStringLiteral("过关了，恭喜！\r另加") + QString::number(bonus) + QStringLiteral("分。"), 0);
+    if (!Engine)
+        return;
     params.SetScore(bonus + params.Score);
     params.SetLevel(params.Level + 1);
     NewBoard();

@@ -53,16 +53,6 @@ TEST(ProgressBar, PositionIsClampedToTheRange)
     EXPECT_EQ(bar.position(), 120);
 }
 
-TEST(ProgressBar, BarColourIsTheHighlightOfEveryColourGroup)
-{
-    ProgressBar bar;
-    bar.setBarColor(QColor(255, 0, 0));
-    EXPECT_EQ(bar.barColor(), QColor(255, 0, 0));
-    EXPECT_EQ(bar.palette().color(QPalette::Inactive, QPalette::Highlight), QColor(255, 0, 0));
-    bar.setBarColor(QColor(0, 128, 0));
-    EXPECT_EQ(bar.palette().color(QPalette::Active, QPalette::Highlight), QColor(0, 128, 0));
-}
-
 TEST(Timer, EnablingARunningTimerDoesNotRestartIt)
 {
     QTimer timer;

@@ -2,6 +2,7 @@
 
 #include "platform/ProgressBar.h"
 #include "platform/Sound.h"
+#include "platform/System.h"
 #include "tests/ui/ModalAnswer.h"
 #include "ui/ClientArea.h"
 #include "ui/Unit2.h"
@@ -12,11 +13,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -268,6 +271,67 @@ TEST_F(GamePlayTest, ClearingALevelPaysTheBarAndDealsTheNext)
     EXPECT_TRUE(form.Timer1->isActive());
     EXPECT_TRUE(platform::RecordedSounds().contains(QStringLiteral("SNDUPLEVEAL")));
     EXPECT_EQ(form.Engine, &engine) << "a level change keeps the engine";
+}
+
+// The waits of a level end block the event loop: what the screen shows during them is what was
+// painted before them.
+TEST_F(GamePlayTest, TheEmptiedBoardIsOnTheScreenDuringTheLevelEndWaits)
+{
+    TForm1& form = Open();
+    StartEasyWith({
+        "..............",
+        ".aa...........",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    });
+    const QRect board(form.ClientArea->mapTo(&form, QPoint(form.BoardRect.Left, form.BoardRect.Top)),
+                      QSize(form.Engine->BoardWidth, form.Engine->BoardHeight));
+    std::vector<QImage> grabs;
+    platform::SetSleepObserverForTesting([&](int milliseconds) {
+        if (milliseconds == 200)
+            grabs.push_back(form.screen()->grabWindow(form.winId()).toImage().copy(board));
+    });
+    MessageAnswer message;
+    ClickCell(1, 1);
+    ClickCell(1, 2);
+    platform::SetSleepObserverForTesting({});
+    QImage empty(board.size(), QImage::Format_RGB32);
+    empty.fill(Qt::black);
+    ASSERT_EQ(grabs.size(), 2u);
+    for (const QImage& grab : grabs)
+        EXPECT_EQ(grab.convertToFormat(QImage::Format_RGB32), empty) << "the last pair or its flash still shows";
+}
+
+// Quitting the application closes the main window even behind a modal message.
+TEST_F(GamePlayTest, ClosingTheWindowBehindTheLevelEndMessageEndsTheGameCleanly)
+{
+    TForm1& form = Open();
+    StartEasyWith({
+        "..............",
+        ".aa...........",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+        "..............",
+    });
+    ModalAnswer<TWriteNameBox> name([](TWriteNameBox* box) { box->btnNotWrite->click(); }, false);
+    ModalAnswer<TForm2> message([&](TForm2* box) {
+        form.close();
+        box->close();
+    });
+    ClickCell(1, 1);
+    ClickCell(1, 2);
+    EXPECT_EQ(form.Engine, nullptr);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.Timer1->isActive());
 }
 
 TEST_F(GamePlayTest, ClearingLevelNineGoesBackToLevelOne)

@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 using CountdownTest = WindowTest;
@@ -49,6 +51,50 @@ TEST_F(CountdownTest, EachTickLowersTheBarAndSetsItsColour)
     EXPECT_EQ(form.ProgressBar1->barColor(), QColor(254, 255, 0));
     form.Timer1Timer();
     EXPECT_EQ(form.ProgressBar1->barColor(), QColor(255, 252, 0));
+}
+
+// The bar is a light groove in a sunken frame over its whole length, filled in the plain bar
+// colour, whatever the black status panel around it.
+TEST_F(CountdownTest, BarShowsItsGrooveAndFrameAndAPlainFill)
+{
+    TForm1& form = Open();
+    form.mmiEasyClick();
+    form.ProgressBar1->setPosition(156);
+    form.Timer1Timer();
+    const QImage bar = form.ProgressBar1->grab().toImage();
+    ASSERT_EQ(bar.size(), QSize(320, 17));
+    const int filled = (320 - 2) * 155 / 310;
+    const QColor barColour(254, 255, 0);
+    for (int x = 1; x <= filled; ++x)
+        for (int y = 1; y < 16; ++y)
+            ASSERT_EQ(bar.pixelColor(x, y), barColour) << x << ", " << y;
+    for (int x = filled + 1; x < 319; ++x)
+        ASSERT_EQ(bar.pixelColor(x, 8), platform::ProgressBar::GrooveColor) << x;
+    for (int x : {0, 100, 300}) {
+        EXPECT_EQ(bar.pixelColor(x, 0), platform::ProgressBar::ShadowColor) << x;
+        EXPECT_EQ(bar.pixelColor(x + 1, 16), platform::ProgressBar::HighlightColor) << x;
+    }
+    EXPECT_EQ(bar.pixelColor(0, 8), platform::ProgressBar::ShadowColor);
+    EXPECT_EQ(bar.pixelColor(319, 8), platform::ProgressBar::HighlightColor);
+}
+
+// Anchored left and right at the design width, the banner widens with the large window.
+TEST_F(CountdownTest, AwardTextIsCentredOnTheWidenedBanner)
+{
+    TForm1& form = Open();
+    form.mmiEasyClick();
+    form.Engine->PostAward(QStringLiteral("HIHIHIHI"));
+    const QImage banner = form.lblAward->grab().toImage();
+    int left = banner.width();
+    int right = -1;
+    for (int y = 0; y < banner.height(); ++y)
+        for (int x = 0; x < banner.width(); ++x)
+            if (banner.pixelColor(x, y).red() > 128 && banner.pixelColor(x, y).green() < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    ASSERT_GE(right, left) << "no red text";
+    EXPECT_NEAR(form.lblAward->x() + (left + right + 1) / 2.0, 419, 2);
 }
 
 TEST_F(CountdownTest, TimeOutAddsAHundredShowsTheBoxAndEndsTheGame)
@@ -291,12 +337,29 @@ TEST_F(OptionsTest, TileSetWithoutAGameOnlyChangesTheSetting)
     EXPECT_FALSE(form.mmiAnimal1->isChecked());
 }
 
-TEST_F(OptionsTest, InstructionsOpenReadMeOfTheCurrentDirectory)
+TEST_F(OptionsTest, InstructionsOpenReadMeOfTheCurrentDirectoryOrSayItIsMissing)
 {
     TForm1& form = Open();
-    form.mmiReadMe->trigger();
-    EXPECT_EQ(platform::RecordedDesktopRequests(),
-              QStringList(QStringLiteral("file:") + QDir::current().absoluteFilePath(QStringLiteral("ReadMe.txt"))));
+    const QString workingDir = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    {
+        QString text;
+        ModalAnswer<TForm2> answer([&](TForm2* box) {
+            text = box->Label1->text();
+            box->close();
+        });
+        form.mmiReadMe->trigger();
+        EXPECT_EQ(text, QStringLiteral("找不到游戏说明文件ReadMe.txt！"));
+    }
+    EXPECT_TRUE(platform::RecordedDesktopRequests().isEmpty());
+
+    WriteFile(QStringLiteral("ReadMe.txt"), "text");
+    {
+        ModalAnswer<TForm2> noBox([](TForm2* box) { box->close(); }, false);
+        form.mmiReadMe->trigger();
+    }
+    EXPECT_EQ(platform::RecordedDesktopRequests(), QStringList(QStringLiteral("file:") + FilePath(QStringLiteral("ReadMe.txt"))));
+    QDir::setCurrent(workingDir);
 }
 
 // Clicks anywhere, every short cut in every state, and activation flipping at any moment.

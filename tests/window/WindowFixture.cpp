@@ -23,6 +23,7 @@ void WindowTest::SetUp()
 void WindowTest::TearDown()
 {
     form_.reset();
+    platform::SetSleepObserverForTesting({});
     platform::SetExecutableDirForTesting(QString());
     platform::SetScreenHeightForTesting(0);
 }
