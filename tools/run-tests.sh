@@ -17,7 +17,8 @@ step() { echo "=== $* ($((SECONDS - started)) s)"; }
 bash "$root/tools/setup-debian.sh"
 
 step "plain build and tests"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Tests and benchmarks switched on again: play.sh and package.sh build the game alone in the same folder.
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKARA_BUILD_TESTS=ON -DZENKARA_BUILD_BENCH=ON
 cmake --build "$build" -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$jobs"
 

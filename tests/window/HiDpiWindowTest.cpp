@@ -11,9 +11,6 @@
 
 namespace {
 
-// This process runs at a ratio of 2; the factor must be set before the application starts.
-const bool kScaledScreen = qputenv("QT_SCALE_FACTOR", "2");
-
 constexpr int Scale = 2;
 
 QImage Resource(const QString& path)
@@ -40,7 +37,6 @@ class HiDpiWindowTest : public WindowTest {};
 
 TEST_F(HiDpiWindowTest, StartPictureAndTilesAreTheDoubleSizeArtworkPixelForPixel)
 {
-    ASSERT_TRUE(kScaledScreen);
     TForm1& form = Open();
     ASSERT_EQ(form.ClientArea->devicePixelRatioF(), 2.0);
 
