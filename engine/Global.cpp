@@ -45,7 +45,7 @@ QString SettingsPath;
 
 void LoadSettings()
 {
-    const platform::IniFile ini = OpenSettings();
+    const platform::IniText ini = OpenSettings().Read();
     const QString section = platform::LoadResString(platform::StringId::GameIni);
     MusicSetting = ini.ReadBool(section, QStringLiteral("Music"), false);
     SoundSetting = ini.ReadBool(section, QStringLiteral("Sound"), true);
@@ -54,9 +54,10 @@ void LoadSettings()
 
 void SaveSettings()
 {
-    platform::IniFile ini = OpenSettings();
     const QString section = platform::LoadResString(platform::StringId::GameIni);
-    ini.WriteBool(section, QStringLiteral("Music"), MusicSetting);
-    ini.WriteBool(section, QStringLiteral("Sound"), SoundSetting);
-    ini.WriteInteger(section, QStringLiteral("Pattern"), PatternSetting);
+    OpenSettings().Update([&](platform::IniText& ini) {
+        ini.WriteBool(section, QStringLiteral("Music"), MusicSetting);
+        ini.WriteBool(section, QStringLiteral("Sound"), SoundSetting);
+        ini.WriteInteger(section, QStringLiteral("Pattern"), PatternSetting);
+    });
 }

@@ -60,5 +60,6 @@ extern QString SettingsPath;
 
 // Missing file, section or key, or a value that is not a number, reads as the key's default.
 void LoadSettings();
-// Throws platform::IniWriteError ("Unable to write to <path>") at the first key it cannot write.
+// Writes the three keys in one replace of the file. Throws platform::IniWriteError ("Unable to
+// write to <path>") when it cannot; the file then keeps its previous contents.
 void SaveSettings();

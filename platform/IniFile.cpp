@@ -156,14 +156,6 @@ Location Find(const QByteArray& bytes, const QString& section, const QString& ke
     return found;
 }
 
-QByteArray ReadFile(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 bool IsQuote(char c)
 {
     return c == '"' || c == '\'';
@@ -205,9 +197,8 @@ QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
     return bytes.first(end);
 }
 
-std::optional<QByteArray> ReadRaw(const QString& fileName, const QString& section, const QString& key)
+std::optional<QByteArray> ReadRaw(const QByteArray& bytes, const QString& section, const QString& key)
 {
-    const QByteArray bytes = ReadFile(fileName);
     const Location found = Find(bytes, section, key);
     if (!found.key)
         return std::nullopt;
@@ -283,7 +274,7 @@ QByteArray LineEndingOf(const QByteArray& bytes)
     return "\r\n";
 }
 
-// The file with `key` set to `value` in `section`; every other byte stays as it was.
+// The text with `key` set to `value` in `section`; every other byte stays as it was.
 QByteArray WithValue(QByteArray bytes, const QString& section, const QString& key, const QString& value)
 {
     const QByteArray eol = LineEndingOf(bytes);
@@ -313,28 +304,49 @@ IniWriteError::IniWriteError(const QString& path)
 {
 }
 
-IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
-
-QString IniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+QString IniText::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const std::optional<QByteArray> raw = ReadRaw(fileName_, section, key);
+    const std::optional<QByteArray> raw = ReadRaw(bytes_, section, key);
     return raw ? FromGbk(*raw) : defaultValue;
 }
 
-int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+int IniText::ReadInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::optional<QByteArray> raw = ReadRaw(fileName_, section, key);
+    const std::optional<QByteArray> raw = ReadRaw(bytes_, section, key);
     if (!raw)
         return defaultValue;
     return ParseInteger(*raw).value_or(defaultValue);
 }
 
-bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+bool IniText::ReadBool(const QString& section, const QString& key, bool defaultValue) const
 {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
+void IniText::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    bytes_ = WithValue(std::move(bytes_), section, key, value);
+}
+
+void IniText::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void IniText::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
+
+IniText IniFile::Read() const
+{
+    QFile file(fileName_);
+    return IniText(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+}
+
+void IniFile::Update(const std::function<void(IniText&)>& edit)
 {
     const QString fullPath = QFileInfo(fileName_).absoluteFilePath();
     QByteArray old;
@@ -346,24 +358,45 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         old = existing.readAll();
         existing.close();
     }
-    const QByteArray contents = WithValue(old, section, key, value);
+    IniText text(std::move(old));
+    edit(text);
 
     // The explicit flush matters: a short write (a full disk, a size limit) is only reported
     // there, while commit() would go on to replace the old file with a truncated one.
     QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.flush() ||
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.Bytes()) != text.Bytes().size() || !file.flush() ||
         !file.commit())
         throw IniWriteError(fullPath);
 }
 
+QString IniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return Read().ReadString(section, key, defaultValue);
+}
+
+int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    return Read().ReadInteger(section, key, defaultValue);
+}
+
+bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    return Read().ReadBool(section, key, defaultValue);
+}
+
+void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    Update([&](IniText& text) { text.WriteString(section, key, value); });
+}
+
 void IniFile::WriteInteger(const QString& section, const QString& key, int value)
 {
-    WriteString(section, key, QString::number(value));
+    Update([&](IniText& text) { text.WriteInteger(section, key, value); });
 }
 
 void IniFile::WriteBool(const QString& section, const QString& key, bool value)
 {
-    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    Update([&](IniText& text) { text.WriteBool(section, key, value); });
 }
 
 }  // namespace platform

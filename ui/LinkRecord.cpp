@@ -50,7 +50,7 @@ void ResetScores()
 
 void LoadScores(int difficulty)
 {
-    const platform::IniFile file(ScoreFileFor(difficulty));
+    const platform::IniText file = platform::IniFile(ScoreFileFor(difficulty)).Read();
     const QString nameSection = platform::LoadResString(platform::StringId::Name);
     const QString scoreSection = platform::LoadResString(platform::StringId::Score);
     const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
@@ -66,17 +66,18 @@ void LoadScores(int difficulty)
 
 void SaveScores(int difficulty)
 {
-    platform::IniFile file(ScoreFileFor(difficulty));
     const QString nameSection = platform::LoadResString(platform::StringId::Name);
     const QString scoreSection = platform::LoadResString(platform::StringId::Score);
     const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
-    for (int i = 1; i <= ScoreCount; ++i) {
-        const QString key = QString::number(i);
-        const ScoreEntry& entry = ScoreTable[i - 1];
-        file.WriteString(nameSection, key, entry.Name);
-        file.WriteInteger(scoreSection, key, entry.Score);
-        file.WriteString(timeSection, key, entry.RecordTime);
-    }
+    platform::IniFile(ScoreFileFor(difficulty)).Update([&](platform::IniText& file) {
+        for (int i = 1; i <= ScoreCount; ++i) {
+            const QString key = QString::number(i);
+            const ScoreEntry& entry = ScoreTable[i - 1];
+            file.WriteString(nameSection, key, entry.Name);
+            file.WriteInteger(scoreSection, key, entry.Score);
+            file.WriteString(timeSection, key, entry.RecordTime);
+        }
+    });
 }
 
 void SortScores()

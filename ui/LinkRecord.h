@@ -30,7 +30,8 @@ extern QString ScoreDir, ScorePath;
 void ResetScores();
 // Reads ScoreN.ini beside the executable; whatever is missing or unreadable gets its default.
 void LoadScores(int difficulty);
-// Throws platform::IniWriteError at the first key it cannot write.
+// Writes the whole table in one replace of the file. Throws platform::IniWriteError when it
+// cannot; the file then keeps its previous contents.
 void SaveScores(int difficulty);
 // Orders the table by score, highest first, with the game's own exchange procedure, which
 // decides where equal scores end up.
