@@ -1,10 +1,9 @@
 #include "platform/IniFile.h"
 
 #include "platform/GbkText.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -342,30 +341,20 @@ IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
 
 IniText IniFile::Read() const
 {
-    QFile file(fileName_);
-    return IniText(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    FileContents contents = ReadRegularFile(fileName_);
+    return IniText(contents.kind == FileContents::Kind::Read ? std::move(contents.bytes) : QByteArray());
 }
 
 void IniFile::Update(const std::function<void(IniText&)>& edit)
 {
     const QString fullPath = QFileInfo(fileName_).absoluteFilePath();
-    QByteArray old;
-    QFile existing(fullPath);
-    if (existing.exists()) {
-        // Never replace a file whose contents could not be read: they would be lost.
-        if (!existing.open(QIODevice::ReadOnly))
-            throw IniWriteError(fullPath);
-        old = existing.readAll();
-        existing.close();
-    }
-    IniText text(std::move(old));
+    FileContents old = ReadRegularFile(fullPath);
+    // Never replace a file whose contents could not be read: they would be lost.
+    if (old.kind == FileContents::Kind::Unusable)
+        throw IniWriteError(fullPath);
+    IniText text(std::move(old.bytes));
     edit(text);
-
-    // The explicit flush matters: a short write (a full disk, a size limit) is only reported
-    // there, while commit() would go on to replace the old file with a truncated one.
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.Bytes()) != text.Bytes().size() || !file.flush() ||
-        !file.commit())
+    if (!ReplaceRegularFile(fullPath, text.Bytes()))
         throw IniWriteError(fullPath);
 }
 

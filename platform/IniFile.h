@@ -44,14 +44,15 @@ private:
     QByteArray bytes_;
 };
 
-// A private-profile INI file on disk.
+// A private-profile INI file on disk. Only a regular file (or a link to one) is read or
+// replaced: anything else at the path reads as a missing file and cannot be written.
 class IniFile {
 public:
     explicit IniFile(QString fileName);
 
     QString FileName() const { return fileName_; }
 
-    // The file read once, for any number of reads; a missing or unreadable file is empty.
+    // The file read once, for any number of reads; a missing or unusable file is empty.
     IniText Read() const;
     // Makes all the writes of `edit` to the file's current text and puts the result in place
     // with one atomic replace, so a crash leaves all of them or none. Throws IniWriteError
