@@ -16,12 +16,12 @@ constexpr int Difficulty = 1;
 struct ScoreFolder {
     ScoreFolder()
     {
-        platform::SetExecutableDirForTesting(dir.path());
+        platform::SetDataDirForTesting(dir.path());
         for (int i = 0; i < ScoreCount; ++i)
             ScoreTable[i] = {QStringLiteral("玩家%1").arg(i), 9000 - 500 * i, QStringLiteral("2024/5/%1").arg(i + 1)};
         SaveScores(Difficulty);
     }
-    ~ScoreFolder() { platform::SetExecutableDirForTesting(QString()); }
+    ~ScoreFolder() { platform::SetDataDirForTesting(QString()); }
 
     QTemporaryDir dir;
 };

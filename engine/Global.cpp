@@ -18,8 +18,8 @@ void Assign(TGameParams* params, Value& field, Value value, const TNotifyEvent<T
 
 platform::IniFile OpenSettings()
 {
-    ExeDir = platform::ExecutableDir();
-    SettingsPath = ExeDir + QStringLiteral("Game") + QStringLiteral(".ini");
+    DataDir = platform::DataDir();
+    SettingsPath = DataDir + QStringLiteral("Game") + QStringLiteral(".ini");
     return platform::IniFile(SettingsPath);
 }
 
@@ -40,7 +40,7 @@ std::uint8_t CounterPlus(std::uint8_t value, int amount)
 bool MusicSetting = false;
 bool SoundSetting = false;
 std::uint8_t PatternSetting = 0;
-QString ExeDir;
+QString DataDir;
 QString SettingsPath;
 
 void LoadSettings()

@@ -35,7 +35,7 @@ std::int32_t DefaultScore(int entry)
 
 QString ScoreFileFor(int difficulty)
 {
-    ScoreDir = platform::ExecutableDir();
+    ScoreDir = platform::DataDir();
     ScorePath = ScoreDir + QStringLiteral("Score") + QString::number(difficulty) + QStringLiteral(".ini");
     return ScorePath;
 }

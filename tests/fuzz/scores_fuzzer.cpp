@@ -30,7 +30,7 @@ QString Describe(const ScoreEntry& entry)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    platform::SetExecutableDirForTesting(fuzz::ScratchDir());
+    platform::SetDataDirForTesting(fuzz::ScratchDir());
     return 0;
 }
 

@@ -12,7 +12,7 @@
 void WindowTest::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
-    platform::SetExecutableDirForTesting(dir_.path() + QLatin1Char('/'));
+    platform::SetDataDirForTesting(dir_.path() + QLatin1Char('/'));
     platform::SetSleepScaleForTesting(0);
     platform::RecordSounds(true);
     platform::ClearRecordedSounds();
@@ -23,7 +23,7 @@ void WindowTest::SetUp()
 void WindowTest::TearDown()
 {
     form_.reset();
-    platform::SetExecutableDirForTesting(QString());
+    platform::SetDataDirForTesting(QString());
     platform::SetScreenHeightForTesting(0);
 }
 
