@@ -126,12 +126,12 @@ QByteArray ToGbk(const QString& text)
     return output;
 }
 
-QString FromGbk(const QByteArray& bytes)
+QString FromGbk(QByteArrayView bytes)
 {
-    if (IsAscii(bytes.constData(), bytes.size()))
+    if (IsAscii(bytes.data(), bytes.size()))
         return QString::fromLatin1(bytes);
     QByteArray utf8;
-    const char* in = bytes.constData();
+    const char* in = bytes.data();
     size_t left = static_cast<size_t>(bytes.size());
     int error;
     while ((error = Codecs().fromFile.Run(in, left, utf8)) != 0) {

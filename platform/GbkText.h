@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The GBK code page of the program's files, as Windows has it (code page 936, where byte 0x80
@@ -10,6 +11,6 @@ namespace platform {
 
 QByteArray ToGbk(const QString& text);
 // Invalid byte sequences become U+FFFD; never fails.
-QString FromGbk(const QByteArray& bytes);
+QString FromGbk(QByteArrayView bytes);
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 namespace platform {
 
@@ -18,12 +19,26 @@ private:
     QString path_;
 };
 
+// Where one line of an INI text lies and what it holds, found once so that neither a read nor
+// a write has to parse the whole text again.
+struct IniLine {
+    enum class Kind { Other, Section, Key };
+    qsizetype start = 0;       // the line's first byte
+    qsizetype textEnd = 0;     // one past its last byte before the line ending
+    qsizetype next = 0;        // the following line's first byte
+    Kind kind = Kind::Other;
+    bool blank = true;
+    qsizetype nameStart = 0;   // the trimmed section name or key, from the line's start
+    qsizetype nameLength = 0;
+    qsizetype valueStart = 0;  // just after the '=' (keys), from the line's start
+};
+
 // The text of a private-profile INI file, held in memory, in the GBK code page. Sections and
 // keys match without regard to case; a missing section or key reads as the default.
 class IniText {
 public:
     IniText() = default;
-    explicit IniText(QByteArray bytes) : bytes_(std::move(bytes)) {}
+    explicit IniText(QByteArray bytes);
 
     const QByteArray& Bytes() const { return bytes_; }
 
@@ -42,6 +57,7 @@ public:
 
 private:
     QByteArray bytes_;
+    std::vector<IniLine> lines_;  // every line of bytes_, in order
 };
 
 // A private-profile INI file on disk. Only a regular file (or a link to one) is read or

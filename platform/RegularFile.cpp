@@ -97,6 +97,28 @@ bool WriteAll(int fd, const QByteArray& contents)
     return true;
 }
 
+// Reads `fd` to its end; `sizeHint` is the size the file had when it was opened.
+bool ReadAll(int fd, qsizetype sizeHint, QByteArray& bytes)
+{
+    constexpr qsizetype kChunk = 64 * 1024;
+    bytes.resize(sizeHint + 1);  // one more byte finds the end at once
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(filled + kChunk);
+        const ssize_t got = read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.resize(filled);
+    return true;
+}
+
 // The regular file that a replace of `path` puts its bytes in place of: `path` itself, or the
 // file a symbolic link there points to. Empty when something else stands there.
 struct Target {
@@ -161,14 +183,8 @@ FileContents ReadRegularFile(const QString& path)
     if (fd < 0)
         return {FileContents::Kind::Unusable, {}};
     FileContents contents{FileContents::Kind::Read, {}};
-    QFile file;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !file.open(fd, QIODevice::ReadOnly))
-        contents.kind = FileContents::Kind::Unusable;
-    else
-        contents.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !ReadAll(fd, info.st_size, contents.bytes))
         contents = {FileContents::Kind::Unusable, {}};
-    file.close();
     close(fd);
     return contents;
 }

@@ -42,10 +42,4 @@ inline void Check(bool condition, const char* what, const QString& detail = {})
         Fail(what, detail);
 }
 
-inline QByteArray FileBytes(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace fuzz

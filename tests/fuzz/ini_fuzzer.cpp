@@ -1,6 +1,7 @@
-// Feeds any bytes to the INI reader as a settings file, then writes one key and checks what a
-// write promises: the value reads back as written, no other key changes, and writing the same
-// value again leaves the file byte for byte as it was.
+// Feeds any bytes to the INI reader as a settings file, then, as the game saves, writes one key
+// in one replace of the file and loads it again, and checks what a write promises: the value
+// reads back as written, no other key changes, the same change made to the text in memory
+// gives the same bytes and reads, and writing the same value again changes nothing.
 #include "FuzzFiles.h"
 
 #include "platform/IniFile.h"
@@ -30,7 +31,7 @@ QString Section(const KeyName& name) { return QString::fromUtf8(name.section); }
 QString Key(const KeyName& name) { return QString::fromUtf8(name.key); }
 
 // Every key's value as text, or a marker that cannot come from a file when it is missing.
-std::array<QString, Keys.size()> ReadAll(const platform::IniFile& ini)
+std::array<QString, Keys.size()> ReadAll(const platform::IniText& ini)
 {
     const QString missing = QStringLiteral("\n(missing)\n");
     std::array<QString, Keys.size()> values;
@@ -54,15 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
 {
     const QString fileName = fuzz::ScratchDir() + QStringLiteral("fuzz.ini");
     fuzz::WriteInput(fileName, data, size);
-    platform::IniFile ini(fileName);
-    const auto before = ReadAll(ini);
+    platform::IniFile file(fileName);
+    platform::IniText text = file.Read();
+    const auto before = ReadAll(text);
 
     const size_t target = size == 0 ? 0 : data[0] % Keys.size();
     const size_t valueSource = std::min(size, MaxValueSource);
     const QString value = QString::fromUtf8(reinterpret_cast<const char*>(data + size - valueSource),
                                             qsizetype(valueSource));
-    ini.WriteString(Section(Keys[target]), Key(Keys[target]), value);
-    const auto after = ReadAll(ini);
+    const auto write = [&](platform::IniText& ini) {
+        ini.WriteString(Section(Keys[target]), Key(Keys[target]), value);
+    };
+    file.Update(write);
+    platform::IniText saved = file.Read();
+    const auto after = ReadAll(saved);
 
     fuzz::Check(after[target] == OnOneLine(value), "the written value reads back",
                 QStringLiteral("wrote [%1] read [%2]").arg(value, after[target]));
@@ -72,8 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
                         QStringLiteral("%1/%2: [%3] became [%4]")
                             .arg(Section(Keys[i]), Key(Keys[i]), before[i], after[i]));
 
-    const QByteArray written = fuzz::FileBytes(fileName);
-    ini.WriteString(Section(Keys[target]), Key(Keys[target]), value);
-    fuzz::Check(fuzz::FileBytes(fileName) == written, "writing the same value again changes nothing");
+    write(text);
+    fuzz::Check(text.Bytes() == saved.Bytes() && ReadAll(text) == after,
+                "a text changed in memory reads as the file written from it");
+    const QByteArray written = saved.Bytes();
+    write(saved);
+    fuzz::Check(saved.Bytes() == written, "writing the same value again changes nothing");
     return 0;
 }
