@@ -63,6 +63,7 @@ IniLine ParseLine(const QByteArray& bytes, qsizetype start, qsizetype textEnd, q
 std::vector<IniLine> ParseLines(const QByteArray& bytes, qsizetype from, qsizetype to)
 {
     std::vector<IniLine> lines;
+    lines.reserve(static_cast<size_t>(QByteArrayView(bytes).sliced(from, to - from).count('\n')) + 1);
     qsizetype start = from;
     while (start < to) {
         const qsizetype lf = bytes.indexOf('\n', start);

@@ -71,12 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
     const auto after = ReadAll(saved);
 
     fuzz::Check(after[target] == OnOneLine(value), "the written value reads back",
-                QStringLiteral("wrote [%1] read [%2]").arg(value, after[target]));
+                [&] { return QStringLiteral("wrote [%1] read [%2]").arg(value, after[target]); });
     for (size_t i = 0; i < Keys.size(); ++i)
         if (i != target)
-            fuzz::Check(after[i] == before[i], "another key keeps its value",
-                        QStringLiteral("%1/%2: [%3] became [%4]")
-                            .arg(Section(Keys[i]), Key(Keys[i]), before[i], after[i]));
+            fuzz::Check(after[i] == before[i], "another key keeps its value", [&] {
+                return QStringLiteral("%1/%2: [%3] became [%4]").arg(Section(Keys[i]), Key(Keys[i]), before[i], after[i]);
+            });
 
     write(text);
     fuzz::Check(text.Bytes() == saved.Bytes() && ReadAll(text) == after,
