@@ -19,6 +19,7 @@ void MapSongFace()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zenkara"));  // the data folder's name
     // One style everywhere, so the look and the bar colour do not depend on the desktop theme.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     MapSongFace();

@@ -18,8 +18,8 @@ void Assign(TGameParams* params, Value& field, Value value, const TNotifyEvent<T
 
 platform::IniFile OpenSettings()
 {
-    ExeDir = platform::ExecutableDir();
-    SettingsPath = ExeDir + QStringLiteral("Game") + QStringLiteral(".ini");
+    DataDir = platform::DataDir();
+    SettingsPath = DataDir + QStringLiteral("Game") + QStringLiteral(".ini");
     return platform::IniFile(SettingsPath);
 }
 
@@ -40,12 +40,12 @@ std::uint8_t CounterPlus(std::uint8_t value, int amount)
 bool MusicSetting = false;
 bool SoundSetting = false;
 std::uint8_t PatternSetting = 0;
-QString ExeDir;
+QString DataDir;
 QString SettingsPath;
 
 void LoadSettings()
 {
-    const platform::IniFile ini = OpenSettings();
+    const platform::IniText ini = OpenSettings().Read();
     const QString section = platform::LoadResString(platform::StringId::GameIni);
     MusicSetting = ini.ReadBool(section, QStringLiteral("Music"), false);
     SoundSetting = ini.ReadBool(section, QStringLiteral("Sound"), true);
@@ -54,9 +54,10 @@ void LoadSettings()
 
 void SaveSettings()
 {
-    platform::IniFile ini = OpenSettings();
     const QString section = platform::LoadResString(platform::StringId::GameIni);
-    ini.WriteBool(section, QStringLiteral("Music"), MusicSetting);
-    ini.WriteBool(section, QStringLiteral("Sound"), SoundSetting);
-    ini.WriteInteger(section, QStringLiteral("Pattern"), PatternSetting);
+    OpenSettings().Update([&](platform::IniText& ini) {
+        ini.WriteBool(section, QStringLiteral("Music"), MusicSetting);
+        ini.WriteBool(section, QStringLiteral("Sound"), SoundSetting);
+        ini.WriteInteger(section, QStringLiteral("Pattern"), PatternSetting);
+    });
 }

@@ -48,17 +48,18 @@ public:
 // wrapping round to 255, and a gift at 255 never wraps them round to a small number.
 std::uint8_t CounterPlus(std::uint8_t value, int amount);
 
-// Player options kept between runs in Game.ini beside the executable.
+// Player options kept between runs in Game.ini in the game's data folder (platform::DataDir).
 extern bool MusicSetting;
 extern bool SoundSetting;
 extern std::uint8_t PatternSetting;
 
-// The executable's directory (with its trailing separator) and the settings file's full path,
-// as of the last load or save.
-extern QString ExeDir;
+// The folder of the game's files (with its trailing separator) and the settings file's full
+// path, as of the last load or save.
+extern QString DataDir;
 extern QString SettingsPath;
 
 // Missing file, section or key, or a value that is not a number, reads as the key's default.
 void LoadSettings();
-// Throws platform::IniWriteError ("Unable to write to <path>") at the first key it cannot write.
+// Writes the three keys in one replace of the file. Throws platform::IniWriteError ("Unable to
+// write to <path>") when it cannot; the file then keeps its previous contents.
 void SaveSettings();

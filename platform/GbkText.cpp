@@ -2,71 +2,148 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace platform {
 namespace {
 
-constexpr const char* kFileCodec = "GB18030";
+constexpr const char* kFileCodec = "CP936";
+constexpr const char* kWideCodec = "GB18030";  // holds every character; read and written where CP936 has none
+constexpr const char* kUtf8 = "UTF-8";
+constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";  // U+FFFD
 
-// Runs all of `input` through one iconv conversion. A byte sequence the source codec cannot
-// read is handed to `onInvalid`, which writes a stand-in and returns how many bytes to skip.
-template <typename OnInvalid>
-QByteArray Convert(const char* to, const char* from, const QByteArray& input, OnInvalid onInvalid)
-{
-    QByteArray output;
-    if (input.isEmpty())
-        return output;
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return output;
-
-    output.resize(input.size() * 2 + 16);
-    char* in = const_cast<char*>(input.constData());
-    size_t inLeft = static_cast<size_t>(input.size());
-    size_t written = 0;
-    while (inLeft > 0) {
-        char* out = output.data() + written;
-        size_t outLeft = static_cast<size_t>(output.size()) - written;
-        const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        written = static_cast<size_t>(out - output.data());
-        if (result != static_cast<size_t>(-1))
-            break;
-        if (errno == E2BIG) {
-            output.resize(output.size() * 2);
-            continue;
-        }
-        // EILSEQ (invalid sequence) or EINVAL (sequence cut off at the end).
-        output.resize(static_cast<qsizetype>(written));
-        const size_t skip = onInvalid(output, errno == EINVAL ? inLeft : 1);
-        written = static_cast<size_t>(output.size());
-        output.resize(static_cast<qsizetype>(written + inLeft * 2 + 16));
-        in += skip;
-        inLeft -= skip;
+// One iconv converter per direction, opened on first use and kept, since opening one costs
+// far more than converting a name.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (IsOpen())
+            iconv_close(cd_);
     }
-    iconv_close(cd);
-    output.resize(static_cast<qsizetype>(written));
-    return output;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts `in` up to the first sequence it cannot, appending to `out`. Returns 0 when all
+    // of it was converted, otherwise EILSEQ (a sequence it cannot convert) or EINVAL (one cut
+    // off at the end), with `in` and `inLeft` at that sequence.
+    int Run(const char*& in, size_t& inLeft, QByteArray& out) const
+    {
+        if (!IsOpen())
+            return EILSEQ;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        while (inLeft > 0) {
+            const qsizetype written = out.size();
+            out.resize(written + static_cast<qsizetype>(inLeft) * 4 + 16);
+            char* outPtr = out.data() + written;
+            size_t outLeft = static_cast<size_t>(out.size() - written);
+            const size_t result = iconv(cd_, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
+            const int error = errno;
+            out.resize(outPtr - out.data());
+            if (result != static_cast<size_t>(-1))
+                return 0;
+            if (error != E2BIG)
+                return error;
+        }
+        return 0;
+    }
+
+private:
+    bool IsOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t cd_;
+};
+
+struct Converters {
+    Converter toFile{kFileCodec, kUtf8};
+    Converter toWide{kWideCodec, kUtf8};
+    Converter fromFile{kUtf8, kFileCodec};
+    Converter fromWide{kUtf8, kWideCodec};
+};
+
+const Converters& Codecs()
+{
+    thread_local const Converters converters;
+    return converters;
+}
+
+bool IsAscii(const char* bytes, qsizetype size)
+{
+    return std::all_of(bytes, bytes + size, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The length of the GB18030 character whose first byte is at `bytes`.
+size_t WideCharacterLength(const char* bytes, size_t left)
+{
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead < 0x81 || lead == 0xFF || left < 2)
+        return 1;
+    const auto second = static_cast<unsigned char>(bytes[1]);
+    return second >= 0x30 && second <= 0x39 ? 4 : 2;
+}
+
+// The length of the UTF-8 character whose first byte is at `bytes`.
+size_t Utf8CharacterLength(const char* bytes)
+{
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    return lead >= 0xC0 ? 2 : 1;
+}
+
+// Converts the `length` bytes at `in` with `converter` alone; false when they are not one
+// whole character of its source codec.
+bool ConvertOne(const Converter& converter, const char* in, size_t length, QByteArray& out)
+{
+    const qsizetype before = out.size();
+    if (converter.Run(in, length, out) == 0)
+        return true;
+    out.resize(before);
+    return false;
 }
 
 }  // namespace
 
 QByteArray ToGbk(const QString& text)
 {
-    // GB18030 encodes every Unicode character; only a lone surrogate has no bytes, and
-    // toUtf8() has already replaced those.
-    return Convert(kFileCodec, "UTF-8", text.toUtf8(), [](QByteArray& out, size_t) {
-        out.append('?');
-        return size_t{1};
-    });
+    const QByteArray utf8 = text.toUtf8();  // a lone surrogate is already replaced here
+    if (IsAscii(utf8.constData(), utf8.size()))
+        return utf8;
+    QByteArray output;
+    const char* in = utf8.constData();
+    size_t left = static_cast<size_t>(utf8.size());
+    while (Codecs().toFile.Run(in, left, output) != 0) {
+        const size_t length = std::min(Utf8CharacterLength(in), left);
+        if (!ConvertOne(Codecs().toWide, in, length, output))
+            output.append('?');
+        in += length;
+        left -= length;
+    }
+    return output;
 }
 
-QString FromGbk(const QByteArray& bytes)
+QString FromGbk(QByteArrayView bytes)
 {
-    const QByteArray utf8 = Convert("UTF-8", kFileCodec, bytes, [](QByteArray& out, size_t skip) {
-        out.append("\xEF\xBF\xBD");  // U+FFFD
-        return skip;
-    });
+    if (IsAscii(bytes.data(), bytes.size()))
+        return QString::fromLatin1(bytes);
+    QByteArray utf8;
+    const char* in = bytes.data();
+    size_t left = static_cast<size_t>(bytes.size());
+    int error;
+    while ((error = Codecs().fromFile.Run(in, left, utf8)) != 0) {
+        size_t length = std::min(WideCharacterLength(in, left), left);
+        if (!ConvertOne(Codecs().fromWide, in, length, utf8)) {
+            utf8.append(kReplacementUtf8);
+            // A sequence cut off by the end of the text is dropped whole, a wrong byte alone.
+            length = error == EINVAL || length < WideCharacterLength(in, left) ? left : 1;
+        }
+        in += length;
+        left -= length;
+    }
     return QString::fromUtf8(utf8);
 }
 

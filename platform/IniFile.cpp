@@ -1,11 +1,11 @@
 #include "platform/IniFile.h"
 
 #include "platform/GbkText.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -13,22 +13,6 @@ namespace {
 
 // The longest value a read returns, in bytes of the file (a 2048-byte buffer with its NUL).
 constexpr qsizetype kMaxValueBytes = 2047;
-
-// One line of the file: the bytes before its line ending, and where it starts and ends.
-struct LineSpan {
-    qsizetype start;      // first byte of the line
-    qsizetype textEnd;    // one past the last byte before the line ending
-    qsizetype next;       // first byte of the following line
-};
-
-enum class LineKind { Other, Section, Key };
-
-struct ParsedLine {
-    LineKind kind = LineKind::Other;
-    QByteArrayView name;   // the section name or the key, trimmed
-    QByteArrayView value;  // the value, trimmed (keys only)
-    qsizetype valueStart = 0;  // offset in the line just after the '=' (keys only)
-};
 
 bool IsBlank(char c)
 {
@@ -46,45 +30,57 @@ QByteArrayView Trimmed(QByteArrayView text)
     return text.sliced(begin, end - begin);
 }
 
-// Calls `visit(span)` for every line; lines end in LF or CRLF. `visit` returns false to stop.
-template <typename Visit>
-void ForEachLine(const QByteArray& bytes, Visit visit)
+// Where the line from `start` to `textEnd` lies, and what it holds.
+IniLine ParseLine(const QByteArray& bytes, qsizetype start, qsizetype textEnd, qsizetype next)
 {
-    qsizetype start = 0;
-    const qsizetype size = bytes.size();
-    while (start < size) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        qsizetype textEnd = lf < 0 ? size : lf;
-        if (lf > start && bytes[lf - 1] == '\r')
-            --textEnd;
-        const qsizetype next = lf < 0 ? size : lf + 1;
-        if (!visit(LineSpan{start, textEnd, next}))
-            return;
-        start = next;
-    }
-}
-
-ParsedLine Parse(QByteArrayView line)
-{
-    ParsedLine parsed;
+    IniLine parsed{start, textEnd, next};
+    const QByteArrayView line(bytes.constData() + start, textEnd - start);
+    const auto offset = [&](QByteArrayView part) { return part.data() - line.data(); };
     const QByteArrayView text = Trimmed(line);
+    parsed.blank = text.isEmpty();
+    QByteArrayView name;
     if (text.startsWith('[')) {
         const QByteArrayView inside = text.sliced(1);
         const qsizetype close = inside.indexOf(']');
-        parsed.kind = LineKind::Section;
-        parsed.name = Trimmed(close < 0 ? inside : inside.first(close));
-        return parsed;
+        parsed.kind = IniLine::Kind::Section;
+        name = Trimmed(close < 0 ? inside : inside.first(close));
+    } else {
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0)
+            return parsed;
+        name = Trimmed(line.first(equals));
+        if (name.isEmpty())
+            return parsed;
+        parsed.kind = IniLine::Kind::Key;
+        parsed.valueStart = equals + 1;
     }
-    const qsizetype equals = line.indexOf('=');
-    if (equals < 0)
-        return parsed;
-    parsed.name = Trimmed(line.first(equals));
-    if (parsed.name.isEmpty())
-        return parsed;
-    parsed.kind = LineKind::Key;
-    parsed.valueStart = equals + 1;
-    parsed.value = Trimmed(line.sliced(equals + 1));
+    parsed.nameStart = name.isEmpty() ? 0 : offset(name);
+    parsed.nameLength = name.size();
     return parsed;
+}
+
+// The lines from `from` to `to`, both line boundaries; lines end in LF or CRLF.
+std::vector<IniLine> ParseLines(const QByteArray& bytes, qsizetype from, qsizetype to)
+{
+    std::vector<IniLine> lines;
+    lines.reserve(static_cast<size_t>(QByteArrayView(bytes).sliced(from, to - from).count('\n')) + 1);
+    qsizetype start = from;
+    while (start < to) {
+        const qsizetype lf = bytes.indexOf('\n', start);
+        const qsizetype end = lf < 0 || lf >= to ? to : lf;
+        qsizetype textEnd = end;
+        if (end == lf && lf > start && bytes[lf - 1] == '\r')
+            --textEnd;
+        const qsizetype next = end == lf ? lf + 1 : to;
+        lines.push_back(ParseLine(bytes, start, textEnd, next));
+        start = next;
+    }
+    return lines;
+}
+
+QByteArrayView NameOf(const QByteArray& bytes, const IniLine& line)
+{
+    return QByteArrayView(bytes.constData() + line.start + line.nameStart, line.nameLength);
 }
 
 bool IsAscii(QByteArrayView bytes)
@@ -95,73 +91,72 @@ bool IsAscii(QByteArrayView bytes)
     return true;
 }
 
+bool IsAscii(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+char AsciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 // A section or key name as written in the file, matched without regard to case.
 class NameMatcher {
 public:
-    explicit NameMatcher(const QString& name) : name_(name), gbk_(ToGbk(name)), ascii_(IsAscii(gbk_)) {}
+    explicit NameMatcher(const QString& name) : name_(name), ascii_(IsAscii(name)) {}
 
     bool matches(QByteArrayView raw) const
     {
         // Plain ASCII on both sides compares byte by byte; anything else compares as text,
         // so that the second byte of a Chinese character is never folded like a letter.
         if (ascii_ && IsAscii(raw))
-            return raw.size() == gbk_.size() && qstrnicmp(raw.data(), raw.size(), gbk_.data(), gbk_.size()) == 0;
+            return raw.size() == name_.size() && std::equal(raw.begin(), raw.end(), name_.cbegin(), [](char c, QChar n) {
+                       return AsciiLower(c) == AsciiLower(char(n.unicode()));
+                   });
         if (ascii_ || IsAscii(raw))
             return false;
-        return FromGbk(raw.toByteArray()).compare(name_, Qt::CaseInsensitive) == 0;
+        return FromGbk(raw).compare(name_, Qt::CaseInsensitive) == 0;
     }
 
 private:
-    QString name_;
-    QByteArray gbk_;
+    const QString& name_;
     bool ascii_;
 };
 
-// Where a section and one of its keys lie in the file.
+// Where a section and one of its keys lie in the file, as indexes of its lines.
 struct Location {
-    std::optional<LineSpan> section;   // the section's header line
-    std::optional<LineSpan> key;       // the key's line within it
-    qsizetype keyValueStart = 0;       // offset of the value within the key's line
-    std::optional<LineSpan> lastFilled;  // the section's last non-blank line
+    std::optional<size_t> section;     // the section's header line
+    std::optional<size_t> key;         // the key's line within it
+    std::optional<size_t> lastFilled;  // the section's last non-blank line
 };
 
-Location Find(const QByteArray& bytes, const QString& section, const QString& key)
+Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const QString& section, const QString& key)
 {
     const NameMatcher sectionName(section);
     const NameMatcher keyName(key);
     Location found;
     bool inSection = false;
-    ForEachLine(bytes, [&](const LineSpan& span) {
-        const QByteArrayView line(bytes.constData() + span.start, span.textEnd - span.start);
-        const ParsedLine parsed = Parse(line);
-        if (parsed.kind == LineKind::Section) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const IniLine& line = lines[i];
+        if (line.kind == IniLine::Kind::Section) {
             if (inSection)
-                return false;  // the first section of that name is the one used
-            inSection = sectionName.matches(parsed.name);
+                break;  // the first section of that name is the one used
+            inSection = sectionName.matches(NameOf(bytes, line));
             if (inSection)
-                found.section = span;
-            return true;
+                found.section = i;
+            continue;
         }
         if (!inSection)
-            return true;
-        if (!Trimmed(line).isEmpty())
-            found.lastFilled = span;
-        if (parsed.kind == LineKind::Key && keyName.matches(parsed.name)) {
-            found.key = span;
-            found.keyValueStart = parsed.valueStart;
-            return false;
+            continue;
+        if (!line.blank)
+            found.lastFilled = i;
+        if (line.kind == IniLine::Kind::Key && keyName.matches(NameOf(bytes, line))) {
+            found.key = i;
+            break;
         }
-        return true;
-    });
+    }
     return found;
-}
-
-QByteArray ReadFile(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 bool IsQuote(char c)
@@ -205,15 +200,17 @@ QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
     return bytes.first(end);
 }
 
-std::optional<QByteArray> ReadRaw(const QString& fileName, const QString& section, const QString& key)
+std::optional<QByteArrayView> ReadRaw(const QByteArray& bytes, const std::vector<IniLine>& lines,
+                                      const QString& section, const QString& key)
 {
-    const QByteArray bytes = ReadFile(fileName);
-    const Location found = Find(bytes, section, key);
+    const Location found = Find(bytes, lines, section, key);
     if (!found.key)
         return std::nullopt;
-    const QByteArrayView line(bytes.constData() + found.key->start, found.key->textEnd - found.key->start);
-    const QByteArrayView value = Unquoted(Trimmed(line.sliced(found.keyValueStart)));
-    return CutAtCharacter(value, kMaxValueBytes).toByteArray();
+    const IniLine& line = lines[*found.key];
+    const qsizetype valueStart = line.start + line.valueStart;
+    const QByteArrayView value =
+        Unquoted(Trimmed(QByteArrayView(bytes.constData() + valueStart, line.textEnd - valueStart)));
+    return CutAtCharacter(value, kMaxValueBytes);
 }
 
 std::optional<int> ParseInteger(QByteArrayView text)
@@ -275,7 +272,7 @@ QByteArray EncodeValue(const QString& value)
     return bytes;
 }
 
-QByteArray LineEndingOf(const QByteArray& bytes)
+const char* LineEndingOf(const QByteArray& bytes)
 {
     const qsizetype lf = bytes.indexOf('\n');
     if (lf > 0 && bytes[lf - 1] != '\r')
@@ -283,27 +280,38 @@ QByteArray LineEndingOf(const QByteArray& bytes)
     return "\r\n";
 }
 
-// The file with `key` set to `value` in `section`; every other byte stays as it was.
-QByteArray WithValue(QByteArray bytes, const QString& section, const QString& key, const QString& value)
-{
-    const QByteArray eol = LineEndingOf(bytes);
-    const QByteArray encodedValue = EncodeValue(value);
-    const QByteArray keyLine = ToGbk(OnOneLine(key)) + '=' + encodedValue;
-    const Location found = Find(bytes, section, key);
+// A change of the text: `length` bytes at `position` become `text`.
+struct Splice {
+    qsizetype position;
+    qsizetype length;
+    QByteArray text;
+};
 
+// The change that sets `key` to `value` in `section`; every other byte stays as it was.
+Splice SettingValue(const QByteArray& bytes, const std::vector<IniLine>& lines, const QString& section,
+                    const QString& key, const QString& value)
+{
+    const QByteArray encodedValue = EncodeValue(value);
+    const Location found = Find(bytes, lines, section, key);
     if (found.key) {
-        const qsizetype valueStart = found.key->start + found.keyValueStart;
-        return bytes.replace(valueStart, found.key->textEnd - valueStart, encodedValue);
+        const IniLine& line = lines[*found.key];
+        const qsizetype valueStart = line.start + line.valueStart;
+        return {valueStart, line.textEnd - valueStart, encodedValue};
     }
+
+    const char* eol = LineEndingOf(bytes);
+    const QByteArray keyLine = ToGbk(OnOneLine(key)) + '=' + encodedValue;
     if (found.section) {
-        const LineSpan after = found.lastFilled ? *found.lastFilled : *found.section;
+        const IniLine& after = lines[found.lastFilled ? *found.lastFilled : *found.section];
         if (after.next == after.textEnd)  // the file's last line has no line ending
-            return bytes.insert(after.next, eol + keyLine);
-        return bytes.insert(after.next, keyLine + eol);
+            return {after.next, 0, eol + keyLine};
+        return {after.next, 0, keyLine + eol};
     }
+    QByteArray text;
     if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += eol;
-    return bytes + '[' + ToGbk(OnOneLine(section)) + ']' + eol + keyLine + eol;
+        text += eol;
+    text += '[' + ToGbk(OnOneLine(section)) + ']' + eol + keyLine + eol;
+    return {bytes.size(), 0, text};
 }
 
 }  // namespace
@@ -313,57 +321,110 @@ IniWriteError::IniWriteError(const QString& path)
 {
 }
 
-IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
+IniText::IniText(QByteArray bytes) : bytes_(std::move(bytes)), lines_(ParseLines(bytes_, 0, bytes_.size())) {}
 
-QString IniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+QString IniText::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const std::optional<QByteArray> raw = ReadRaw(fileName_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, section, key);
     return raw ? FromGbk(*raw) : defaultValue;
 }
 
-int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+int IniText::ReadInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::optional<QByteArray> raw = ReadRaw(fileName_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, section, key);
     if (!raw)
         return defaultValue;
     return ParseInteger(*raw).value_or(defaultValue);
 }
 
-bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+bool IniText::ReadBool(const QString& section, const QString& key, bool defaultValue) const
 {
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
+void IniText::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const QString fullPath = QFileInfo(fileName_).absoluteFilePath();
-    QByteArray old;
-    QFile existing(fullPath);
-    if (existing.exists()) {
-        // Never replace a file whose contents could not be read: they would be lost.
-        if (!existing.open(QIODevice::ReadOnly))
-            throw IniWriteError(fullPath);
-        old = existing.readAll();
-        existing.close();
-    }
-    const QByteArray contents = WithValue(old, section, key, value);
+    const Splice change = SettingValue(bytes_, lines_, section, key, value);
+    // The lines the change touches are parsed again: the one it starts in (or that ends where
+    // it starts) through the last it reaches. The lines after it only move.
+    const auto touched = std::partition_point(lines_.begin(), lines_.end(),
+                                              [&](const IniLine& line) { return line.next < change.position; });
+    const auto after = std::partition_point(touched == lines_.end() ? touched : touched + 1, lines_.end(),
+                                            [&](const IniLine& line) { return line.start < change.position + change.length; });
+    const qsizetype from = touched == lines_.end() ? change.position : touched->start;
+    const qsizetype shift = change.text.size() - change.length;
+    const qsizetype to = (after == lines_.end() ? bytes_.size() : after->start) + shift;
 
-    // The explicit flush matters: a short write (a full disk, a size limit) is only reported
-    // there, while commit() would go on to replace the old file with a truncated one.
-    QSaveFile file(fullPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() || !file.flush() ||
-        !file.commit())
-        throw IniWriteError(fullPath);
+    bytes_.replace(change.position, change.length, change.text);
+    for (auto line = after; line != lines_.end(); ++line) {
+        line->start += shift;
+        line->textEnd += shift;
+        line->next += shift;
+    }
+    const std::vector<IniLine> reparsed = ParseLines(bytes_, from, to);
+    const auto at = lines_.erase(touched, after);
+    lines_.insert(at, reparsed.begin(), reparsed.end());
 }
 
-void IniFile::WriteInteger(const QString& section, const QString& key, int value)
+void IniText::WriteInteger(const QString& section, const QString& key, int value)
 {
     WriteString(section, key, QString::number(value));
 }
 
-void IniFile::WriteBool(const QString& section, const QString& key, bool value)
+void IniText::WriteBool(const QString& section, const QString& key, bool value)
 {
     WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
+
+IniText IniFile::Read() const
+{
+    FileContents contents = ReadRegularFile(fileName_);
+    return IniText(contents.kind == FileContents::Kind::Read ? std::move(contents.bytes) : QByteArray());
+}
+
+void IniFile::Update(const std::function<void(IniText&)>& edit)
+{
+    const QString fullPath = QFileInfo(fileName_).absoluteFilePath();
+    FileContents old = ReadRegularFile(fullPath);
+    // Never replace a file whose contents could not be read: they would be lost.
+    if (old.kind == FileContents::Kind::Unusable)
+        throw IniWriteError(fullPath);
+    IniText text(std::move(old.bytes));
+    edit(text);
+    if (!ReplaceRegularFile(fullPath, text.Bytes()))
+        throw IniWriteError(fullPath);
+}
+
+QString IniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    return Read().ReadString(section, key, defaultValue);
+}
+
+int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    return Read().ReadInteger(section, key, defaultValue);
+}
+
+bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    return Read().ReadBool(section, key, defaultValue);
+}
+
+void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    Update([&](IniText& text) { text.WriteString(section, key, value); });
+}
+
+void IniFile::WriteInteger(const QString& section, const QString& key, int value)
+{
+    Update([&](IniText& text) { text.WriteInteger(section, key, value); });
+}
+
+void IniFile::WriteBool(const QString& section, const QString& key, bool value)
+{
+    Update([&](IniText& text) { text.WriteBool(section, key, value); });
 }
 
 }  // namespace platform

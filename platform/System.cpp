@@ -1,10 +1,14 @@
 #include "platform/System.h"
 
+#include "platform/RegularFile.h"
+
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <cmath>
@@ -13,25 +17,46 @@
 namespace platform {
 namespace {
 
-QString executableDirOverride;
+QString dataDirOverride;
 int screenHeightOverride = 0;
 double sleepScale = 1.0;
 std::function<void(int)> sleepObserver;
+
+QString WithSeparator(const QString& dir)
+{
+    return dir.isEmpty() || dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
+}
 
 }  // namespace
 
 QString ExecutableDir()
 {
-    if (!executableDirOverride.isEmpty())
-        return executableDirOverride;
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return WithSeparator(QCoreApplication::applicationDirPath());
 }
 
-void SetExecutableDirForTesting(const QString& dir)
+QString ChooseDataDir(const QString& executableDir, const QString& userDataDir)
 {
-    executableDirOverride = dir;
-    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
-        executableDirOverride += QLatin1Char('/');
+    // With no home to go to, the executable's folder stays the place, and a save there reports
+    // that it cannot write.
+    if (CanCreateFilesIn(executableDir) || userDataDir.isEmpty())
+        return WithSeparator(executableDir);
+    // Where the folder cannot be made either, saving reports the file it could not write.
+    QDir().mkpath(userDataDir);
+    return WithSeparator(userDataDir);
+}
+
+QString DataDir()
+{
+    if (!dataDirOverride.isEmpty())
+        return dataDirOverride;
+    static const QString chosen =
+        ChooseDataDir(ExecutableDir(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return chosen;
+}
+
+void SetDataDirForTesting(const QString& dir)
+{
+    dataDirOverride = WithSeparator(dir);
 }
 
 int ScreenHeight()

@@ -7,9 +7,17 @@
 // Small services of the desktop that the game asks for, with hooks for tests.
 namespace platform {
 
-// The directory of the executable, with a trailing separator. Tests may point it elsewhere.
+// The directory of the executable, with a trailing separator.
 QString ExecutableDir();
-void SetExecutableDirForTesting(const QString& dir);  // empty restores the real one
+
+// Where the game keeps its settings and score files, with a trailing separator: the
+// executable's directory when a file can be created there (a per-user install, a build folder,
+// a portable copy), otherwise the player's data folder (~/.local/share/<application name>),
+// created when missing. Chosen once, at the first call. Tests may point it elsewhere.
+QString DataDir();
+void SetDataDirForTesting(const QString& dir);  // empty restores the chosen one
+// The choice DataDir makes, between the two folders given.
+QString ChooseDataDir(const QString& executableDir, const QString& userDataDir);
 
 // The primary screen's height in pixels. Tests may set it.
 int ScreenHeight();

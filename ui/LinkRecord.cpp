@@ -35,7 +35,7 @@ std::int32_t DefaultScore(int entry)
 
 QString ScoreFileFor(int difficulty)
 {
-    ScoreDir = platform::ExecutableDir();
+    ScoreDir = platform::DataDir();
     ScorePath = ScoreDir + QStringLiteral("Score") + QString::number(difficulty) + QStringLiteral(".ini");
     return ScorePath;
 }
@@ -50,7 +50,7 @@ void ResetScores()
 
 void LoadScores(int difficulty)
 {
-    const platform::IniFile file(ScoreFileFor(difficulty));
+    const platform::IniText file = platform::IniFile(ScoreFileFor(difficulty)).Read();
     const QString nameSection = platform::LoadResString(platform::StringId::Name);
     const QString scoreSection = platform::LoadResString(platform::StringId::Score);
     const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
@@ -66,17 +66,18 @@ void LoadScores(int difficulty)
 
 void SaveScores(int difficulty)
 {
-    platform::IniFile file(ScoreFileFor(difficulty));
     const QString nameSection = platform::LoadResString(platform::StringId::Name);
     const QString scoreSection = platform::LoadResString(platform::StringId::Score);
     const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
-    for (int i = 1; i <= ScoreCount; ++i) {
-        const QString key = QString::number(i);
-        const ScoreEntry& entry = ScoreTable[i - 1];
-        file.WriteString(nameSection, key, entry.Name);
-        file.WriteInteger(scoreSection, key, entry.Score);
-        file.WriteString(timeSection, key, entry.RecordTime);
-    }
+    platform::IniFile(ScoreFileFor(difficulty)).Update([&](platform::IniText& file) {
+        for (int i = 1; i <= ScoreCount; ++i) {
+            const QString key = QString::number(i);
+            const ScoreEntry& entry = ScoreTable[i - 1];
+            file.WriteString(nameSection, key, entry.Name);
+            file.WriteInteger(scoreSection, key, entry.Score);
+            file.WriteString(timeSection, key, entry.RecordTime);
+        }
+    });
 }
 
 void SortScores()
@@ -155,6 +156,8 @@ namespace {
 constexpr int GridRows = ScoreCount + 1;
 constexpr int GridRowHeight = 20;
 constexpr std::array GridColumnWidths{28, 62, 64, 98};
+// Each cell is followed by its grid line, which a table view draws inside the section.
+constexpr int GridLineWidth = 1;
 constexpr int ComboItemHeight = 15;
 const QStringList GridHeader{QStringLiteral("排名"), QStringLiteral("姓  名"),
                              QStringLiteral("成  绩"), QStringLiteral("时  间")};
@@ -163,14 +166,16 @@ QTableWidget* CreateGrid(QWidget* parent)
 {
     auto* grid = new QTableWidget(GridRows, static_cast<int>(GridColumnWidths.size()), parent);
     grid->setGeometry(8, 4, 261, 237);
+    // The two-pixel sunken border of a plain grid leaves 257 x 233 pixels for the cells.
+    grid->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->horizontalHeader()->setMinimumSectionSize(1);
     grid->verticalHeader()->setMinimumSectionSize(1);
     for (std::size_t c = 0; c < GridColumnWidths.size(); ++c)
-        grid->setColumnWidth(static_cast<int>(c), GridColumnWidths[c]);
+        grid->setColumnWidth(static_cast<int>(c), GridColumnWidths[c] + GridLineWidth);
     for (int r = 0; r < GridRows; ++r)
-        grid->setRowHeight(r, GridRowHeight);
+        grid->setRowHeight(r, GridRowHeight + GridLineWidth);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The narrow rank column still shows its two-character header whole, as a plain grid does.

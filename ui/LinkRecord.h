@@ -23,14 +23,15 @@ inline constexpr int ScoreCount = 10;
 // The ten best scores of the difficulty loaded last, best first; entry i (1..10) is
 // ScoreTable[i - 1].
 extern std::array<ScoreEntry, ScoreCount> ScoreTable;
-// The executable's directory and the score file last loaded or saved.
+// The folder of the game's files and the score file last loaded or saved.
 extern QString ScoreDir, ScorePath;
 
 // Fills the table with the default entries; writes nothing.
 void ResetScores();
-// Reads ScoreN.ini beside the executable; whatever is missing or unreadable gets its default.
+// Reads ScoreN.ini in the game's data folder; whatever is missing or unreadable gets its default.
 void LoadScores(int difficulty);
-// Throws platform::IniWriteError at the first key it cannot write.
+// Writes the whole table in one replace of the file. Throws platform::IniWriteError when it
+// cannot; the file then keeps its previous contents.
 void SaveScores(int difficulty);
 // Orders the table by score, highest first, with the game's own exchange procedure, which
 // decides where equal scores end up.

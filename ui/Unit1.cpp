@@ -175,7 +175,7 @@ void TForm1::CreateTimers()
 
 void TForm1::FormCreate()
 {
-    QApplication::setApplicationName(ProgramTitle());
+    QApplication::setApplicationDisplayName(ProgramTitle());
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;

@@ -38,7 +38,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        platform::SetExecutableDirForTesting(dir_.path());
+        platform::SetDataDirForTesting(dir_.path());
         platform::SetSleepScaleForTesting(0);
         platform::RecordSounds(true);
         platform::RecordDesktopRequests(true);
@@ -52,7 +52,7 @@ protected:
     void TearDown() override
     {
         form_.reset();
-        platform::SetExecutableDirForTesting(QString());
+        platform::SetDataDirForTesting(QString());
         platform::SetScreenHeightForTesting(0);
     }
 

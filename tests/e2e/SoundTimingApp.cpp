@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    platform::SetExecutableDirForTesting(QString::fromLocal8Bit(argv[1]));
+    platform::SetDataDirForTesting(QString::fromLocal8Bit(argv[1]));
     BoxWatcher watcher;
     app.installEventFilter(&watcher);
 

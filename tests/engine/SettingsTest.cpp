@@ -15,9 +15,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        platform::SetExecutableDirForTesting(dir_.path() + QLatin1Char('/'));
+        platform::SetDataDirForTesting(dir_.path() + QLatin1Char('/'));
     }
-    void TearDown() override { platform::SetExecutableDirForTesting(QString()); }
+    void TearDown() override { platform::SetDataDirForTesting(QString()); }
 
     void WriteSettings(const QByteArray& bytes)
     {
@@ -110,7 +110,7 @@ TEST_F(SettingsTest, FailedSaveNamesTheFileAndKeepsItsContents)
     // A directory where the temporary file would go makes the write fail, even for root.
     const QString blocked = dir_.filePath(QStringLiteral("blocked"));
     ASSERT_TRUE(QDir().mkpath(blocked + QStringLiteral("/Game.ini")));
-    platform::SetExecutableDirForTesting(blocked + QLatin1Char('/'));
+    platform::SetDataDirForTesting(blocked + QLatin1Char('/'));
     try {
         SaveSettings();
         FAIL() << "the save reported success";

@@ -1,6 +1,7 @@
-// Feeds any bytes to the INI reader as a settings file, then writes one key and checks what a
-// write promises: the value reads back as written, no other key changes, and writing the same
-// value again leaves the file byte for byte as it was.
+// Feeds any bytes to the INI reader as a settings file, then, as the game saves, writes one key
+// in one replace of the file and loads it again, and checks what a write promises: the value
+// reads back as written, no other key changes, the same change made to the text in memory
+// gives the same bytes and reads, and writing the same value again changes nothing.
 #include "FuzzFiles.h"
 
 #include "platform/IniFile.h"
@@ -10,34 +11,37 @@
 namespace {
 
 struct KeyName {
-    const char* section;
-    const char* key;
+    QString section;
+    QString key;
 };
 
+constexpr size_t KeyCount = 6;
+
 // Names the game uses, in other letter cases too, and a Chinese pair for the GBK matcher.
-constexpr std::array<KeyName, 6> Keys{{
-    {"GameIni", "Music"},
-    {"gameini", "PATTERN"},
-    {"Name", "1"},
-    {"Score", "10"},
-    {"RecordTime", "3"},
-    {"名字", "分数"},
-}};
+const std::array<KeyName, KeyCount>& Keys()
+{
+    static const std::array<KeyName, KeyCount> keys{{
+        {QStringLiteral("GameIni"), QStringLiteral("Music")},
+        {QStringLiteral("gameini"), QStringLiteral("PATTERN")},
+        {QStringLiteral("Name"), QStringLiteral("1")},
+        {QStringLiteral("Score"), QStringLiteral("10")},
+        {QStringLiteral("RecordTime"), QStringLiteral("3")},
+        {QStringLiteral("名字"), QStringLiteral("分数")},
+    }};
+    return keys;
+}
 
 constexpr size_t MaxValueSource = 48;
 
-QString Section(const KeyName& name) { return QString::fromUtf8(name.section); }
-QString Key(const KeyName& name) { return QString::fromUtf8(name.key); }
-
 // Every key's value as text, or a marker that cannot come from a file when it is missing.
-std::array<QString, Keys.size()> ReadAll(const platform::IniFile& ini)
+std::array<QString, KeyCount> ReadAll(const platform::IniText& ini)
 {
     const QString missing = QStringLiteral("\n(missing)\n");
-    std::array<QString, Keys.size()> values;
-    for (size_t i = 0; i < Keys.size(); ++i) {
-        values[i] = ini.ReadString(Section(Keys[i]), Key(Keys[i]), missing);
-        ini.ReadInteger(Section(Keys[i]), Key(Keys[i]), -7);
-        ini.ReadBool(Section(Keys[i]), Key(Keys[i]), true);
+    std::array<QString, KeyCount> values;
+    for (size_t i = 0; i < KeyCount; ++i) {
+        values[i] = ini.ReadString(Keys()[i].section, Keys()[i].key, missing);
+        ini.ReadInteger(Keys()[i].section, Keys()[i].key, -7);
+        ini.ReadBool(Keys()[i].section, Keys()[i].key, true);
     }
     return values;
 }
@@ -54,26 +58,35 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
 {
     const QString fileName = fuzz::ScratchDir() + QStringLiteral("fuzz.ini");
     fuzz::WriteInput(fileName, data, size);
-    platform::IniFile ini(fileName);
-    const auto before = ReadAll(ini);
+    platform::IniFile file(fileName);
+    platform::IniText text = file.Read();
+    const auto before = ReadAll(text);
 
-    const size_t target = size == 0 ? 0 : data[0] % Keys.size();
+    const size_t target = size == 0 ? 0 : data[0] % KeyCount;
     const size_t valueSource = std::min(size, MaxValueSource);
     const QString value = QString::fromUtf8(reinterpret_cast<const char*>(data + size - valueSource),
                                             qsizetype(valueSource));
-    ini.WriteString(Section(Keys[target]), Key(Keys[target]), value);
-    const auto after = ReadAll(ini);
+    const auto write = [&](platform::IniText& ini) {
+        ini.WriteString(Keys()[target].section, Keys()[target].key, value);
+    };
+    file.Update(write);
+    platform::IniText saved = file.Read();
+    const auto after = ReadAll(saved);
 
     fuzz::Check(after[target] == OnOneLine(value), "the written value reads back",
-                QStringLiteral("wrote [%1] read [%2]").arg(value, after[target]));
-    for (size_t i = 0; i < Keys.size(); ++i)
+                [&] { return QStringLiteral("wrote [%1] read [%2]").arg(value, after[target]); });
+    for (size_t i = 0; i < KeyCount; ++i)
         if (i != target)
-            fuzz::Check(after[i] == before[i], "another key keeps its value",
-                        QStringLiteral("%1/%2: [%3] became [%4]")
-                            .arg(Section(Keys[i]), Key(Keys[i]), before[i], after[i]));
+            fuzz::Check(after[i] == before[i], "another key keeps its value", [&] {
+                return QStringLiteral("%1/%2: [%3] became [%4]")
+                    .arg(Keys()[i].section, Keys()[i].key, before[i], after[i]);
+            });
 
-    const QByteArray written = fuzz::FileBytes(fileName);
-    ini.WriteString(Section(Keys[target]), Key(Keys[target]), value);
-    fuzz::Check(fuzz::FileBytes(fileName) == written, "writing the same value again changes nothing");
+    write(text);
+    fuzz::Check(text.Bytes() == saved.Bytes() && ReadAll(text) == after,
+                "a text changed in memory reads as the file written from it");
+    const QByteArray written = saved.Bytes();
+    write(saved);
+    fuzz::Check(saved.Bytes() == written, "writing the same value again changes nothing");
     return 0;
 }

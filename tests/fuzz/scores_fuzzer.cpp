@@ -30,7 +30,7 @@ QString Describe(const ScoreEntry& entry)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    platform::SetExecutableDirForTesting(fuzz::ScratchDir());
+    platform::SetDataDirForTesting(fuzz::ScratchDir());
     return 0;
 }
 
@@ -49,9 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
     for (int i = 0; i < ScoreCount; ++i)
         fuzz::Check(ScoreTable[i].Name == AsWritten(loaded[i].Name) && ScoreTable[i].Score == loaded[i].Score
                         && ScoreTable[i].RecordTime == AsWritten(loaded[i].RecordTime),
-                    "a saved table loads back unchanged",
-                    QStringLiteral("entry %1: %2 became %3")
-                        .arg(i + 1)
-                        .arg(Describe(loaded[i]), Describe(ScoreTable[i])));
+                    "a saved table loads back unchanged", [&] {
+                        return QStringLiteral("entry %1: %2 became %3")
+                            .arg(i + 1)
+                            .arg(Describe(loaded[i]), Describe(ScoreTable[i]));
+                    });
     return 0;
 }

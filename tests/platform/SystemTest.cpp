@@ -5,22 +5,39 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace platform;
 
-TEST(System, ExecutableDirEndsInASeparatorAndCanBeRedirected)
+TEST(System, DataDirEndsInASeparatorAndCanBeRedirected)
 {
     EXPECT_EQ(ExecutableDir(), QCoreApplication::applicationDirPath() + "/");
-    SetExecutableDirForTesting("/tmp/somewhere");
-    EXPECT_EQ(ExecutableDir(), "/tmp/somewhere/");
-    SetExecutableDirForTesting("/tmp/other/");
-    EXPECT_EQ(ExecutableDir(), "/tmp/other/");
-    SetExecutableDirForTesting(QString());
-    EXPECT_EQ(ExecutableDir(), QCoreApplication::applicationDirPath() + "/");
+    const QString chosen = DataDir();
+    EXPECT_TRUE(chosen.endsWith('/'));
+    SetDataDirForTesting("/tmp/somewhere");
+    EXPECT_EQ(DataDir(), "/tmp/somewhere/");
+    SetDataDirForTesting(QString());
+    EXPECT_EQ(DataDir(), chosen);
+}
+
+// Root may write into any folder, so the unwritable one here lies under a plain file.
+TEST(System, FilesLiveBesideTheExecutableWhereTheyCanElseInTheDataFolder)
+{
+    QTemporaryDir dir;
+    const QString userData = dir.filePath("home/.local/share/zenkara");
+    EXPECT_EQ(ChooseDataDir(dir.path(), userData), dir.path() + "/");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+
+    QFile plain(dir.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    EXPECT_EQ(ChooseDataDir(dir.filePath("plain/games"), userData), userData + "/");
+    EXPECT_TRUE(QFileInfo(userData).isDir());
 }
 
 TEST(System, ScreenHeightCanBeSetAndRestored)

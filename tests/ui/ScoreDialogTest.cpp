@@ -66,6 +66,27 @@ TEST_F(ScoreDialogTest, WithoutFilesShowsTheEasyDefaults)
         EXPECT_EQ(GridRow(*dialog, r), DefaultRow(r));
 }
 
+// Each cell is followed by a one-pixel grid line, and all of them fill the grid.
+TEST_F(ScoreDialogTest, GridCellsAreTheirSizePlusOneGridLine)
+{
+    const int widths[] = {28, 62, 64, 98};
+    constexpr int rowHeight = 20;
+    constexpr int rowPitch = rowHeight + 1;
+    const QTableWidget* grid = dialog->StringGrid1;
+    int left = 0;
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r <= ScoreCount; ++r)
+            EXPECT_EQ(grid->visualItemRect(grid->item(r, c)), QRect(left, r * rowPitch, widths[c], rowHeight))
+                << r << " " << c;
+        left += widths[c] + 1;
+    }
+    const QSize cells(left, (ScoreCount + 1) * rowPitch);
+    EXPECT_EQ(grid->size(), QSize(261, 237));
+    EXPECT_TRUE(grid->viewport()->rect().contains(QRect(QPoint(0, 0), cells)));
+    EXPECT_LE(grid->viewport()->width() - cells.width(), 2);  // no empty band at the right
+    EXPECT_LE(grid->viewport()->height() - cells.height(), 2);  // nor at the bottom
+}
+
 TEST_F(ScoreDialogTest, EveryClosingOfTheListLoadsTheSelectedDifficulty)
 {
     WriteBytes(ScoreFile(2), FileWithTopName("hard"));

@@ -1,6 +1,7 @@
 #include "tests/ui/ModalAnswer.h"
 #include "tests/ui/ScoreFiles.h"
 
+#include "platform/IniFile.h"
 #include "ui/LinkRecord.h"
 #include "ui/WriteNameBox.h"
 
@@ -11,7 +12,6 @@
 
 #include <sys/resource.h>
 
-#include <csignal>
 
 namespace {
 
@@ -155,8 +155,8 @@ TEST_F(ScoreTableTest, FailedWriteIsReportedAndKeepsTheOldFile)
         EXPECT_EQ(box->text(), QStringLiteral("Unable to write to ") + path);
         box->button(QMessageBox::Ok)->click();
     });
-    // Root ignores permissions but not the largest file size a process may write.
-    std::signal(SIGXFSZ, SIG_IGN);
+    // Root ignores permissions but not the largest file size a process may write; the game keeps
+    // the signal of that limit from killing it.
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit limit = saved;
@@ -165,6 +165,25 @@ TEST_F(ScoreTableTest, FailedWriteIsReportedAndKeepsTheOldFile)
     RecordHighScoreFor(nullptr, 2, QStringLiteral("600"));
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_EQ(ReadBytes(ScoreFile(2)), old);
+}
+
+// Each entry's name grows by a letter: a save that wrote key by key would get past the first
+// entries before the size limit stopped it, leaving new names beside old ones.
+TEST_F(ScoreTableTest, SaveFailingHalfWayLeavesTheWholeOldTable)
+{
+    ResetScores();
+    SaveScores(0);
+    const QByteArray old = ReadBytes(ScoreFile(0));
+    for (ScoreEntry& entry : ScoreTable)
+        entry.Name += QLatin1Char('x');
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = old.size() + 5;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_THROW(SaveScores(0), platform::IniWriteError);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_EQ(ReadBytes(ScoreFile(0)), old);
 }
 
 }  // namespace

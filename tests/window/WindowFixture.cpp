@@ -12,7 +12,7 @@
 void WindowTest::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
-    platform::SetExecutableDirForTesting(dir_.path() + QLatin1Char('/'));
+    platform::SetDataDirForTesting(dir_.path() + QLatin1Char('/'));
     platform::SetSleepScaleForTesting(0);
     platform::RecordSounds(true);
     platform::ClearRecordedSounds();
@@ -24,7 +24,7 @@ void WindowTest::TearDown()
 {
     form_.reset();
     platform::SetSleepObserverForTesting({});
-    platform::SetExecutableDirForTesting(QString());
+    platform::SetDataDirForTesting(QString());
     platform::SetScreenHeightForTesting(0);
 }
 

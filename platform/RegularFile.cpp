@@ -1,0 +1,212 @@
+#include "platform/RegularFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cctype>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+// A temporary file is named after the file it will replace, with this mark and a random
+// tail: "Score0.ini.zenkara-x7Gq2B". Only names of exactly this form are taken for leftovers.
+constexpr char kTemporaryMark[] = ".zenkara-";
+constexpr int kRandomTailLength = 6;
+constexpr char kTailCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr int kCreateAttempts = 100;
+constexpr mode_t kNewFileMode = 0666;  // less the umask, as for any new file
+constexpr mode_t kPermissionBits = 07777;
+
+QByteArray RandomTail()
+{
+    QByteArray tail;
+    for (int i = 0; i < kRandomTailLength; ++i)
+        tail += kTailCharacters[QRandomGenerator::global()->bounded(int(sizeof kTailCharacters) - 1)];
+    return tail;
+}
+
+bool IsTemporaryOf(const QByteArray& name, const QByteArray& baseName)
+{
+    const QByteArray prefix = baseName + kTemporaryMark;
+    if (name.size() != prefix.size() + kRandomTailLength || !name.startsWith(prefix))
+        return false;
+    for (char c : name.sliced(prefix.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    return true;
+}
+
+// A new, empty temporary file for `baseName` in `dir`, open for writing; -1 when none can be made.
+int CreateTemporary(const QByteArray& dir, const QByteArray& baseName, QByteArray& tempPath)
+{
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        tempPath = dir + '/' + baseName + kTemporaryMark + RandomTail();
+        const int fd = open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, kNewFileMode);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Temporaries that a save killed between creating and renaming its file left behind.
+void RemoveLeftoverTemporaries(const QByteArray& dir, const QByteArray& baseName)
+{
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(opendir(dir.constData()), closedir);
+    if (!listing)
+        return;
+    while (const dirent* entry = readdir(listing.get())) {
+        const QByteArray name(entry->d_name);
+        struct stat info {};
+        const QByteArray path = dir + '/' + name;
+        if (IsTemporaryOf(name, baseName) && lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
+            unlink(path.constData());
+    }
+}
+
+// With a file-size limit, a write past it would otherwise kill the game instead of failing.
+// Only this layer writes files, so it sets that once, before its first write.
+void IgnoreFileSizeSignal()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
+
+bool WriteAll(int fd, const QByteArray& contents)
+{
+    const char* data = contents.constData();
+    qsizetype left = contents.size();
+    while (left > 0) {
+        const ssize_t written = write(fd, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// Reads `fd` to its end; `sizeHint` is the size the file had when it was opened.
+bool ReadAll(int fd, qsizetype sizeHint, QByteArray& bytes)
+{
+    constexpr qsizetype kChunk = 64 * 1024;
+    bytes.resize(sizeHint + 1);  // one more byte finds the end at once
+    qsizetype filled = 0;
+    for (;;) {
+        if (filled == bytes.size())
+            bytes.resize(filled + kChunk);
+        const ssize_t got = read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.resize(filled);
+    return true;
+}
+
+// The regular file that a replace of `path` puts its bytes in place of: `path` itself, or the
+// file a symbolic link there points to. Empty when something else stands there.
+struct Target {
+    QByteArray path;
+    bool exists = false;
+    struct stat info {};
+};
+
+bool ResolveTarget(const QByteArray& path, Target& target)
+{
+    target.path = path;
+    if (lstat(path.constData(), &target.info) != 0)
+        return errno == ENOENT;
+    if (S_ISLNK(target.info.st_mode)) {
+        const std::unique_ptr<char, void (*)(void*)> real(realpath(path.constData(), nullptr), std::free);
+        if (!real || stat(real.get(), &target.info) != 0)
+            return false;  // a dangling link: where it would lead is no file of the game's
+        target.path = real.get();
+    }
+    target.exists = true;
+    return S_ISREG(target.info.st_mode);
+}
+
+// Writes the new file next to the target and renames it over it.
+bool ReplaceTarget(const Target& target, const QByteArray& contents)
+{
+    const QFileInfo info(QFile::decodeName(target.path));
+    const QByteArray dir = QFile::encodeName(info.absolutePath());
+    const QByteArray baseName = QFile::encodeName(info.fileName());
+    RemoveLeftoverTemporaries(dir, baseName);
+
+    QByteArray tempPath;
+    const int fd = CreateTemporary(dir, baseName, tempPath);
+    if (fd < 0)
+        return false;
+    bool written = WriteAll(fd, contents);
+    if (written && target.exists) {
+        // The owner first: changing it may clear the set-id bits that the mode then restores.
+        [[maybe_unused]] const int ignored = fchown(fd, target.info.st_uid, target.info.st_gid);
+        written = fchmod(fd, target.info.st_mode & kPermissionBits) == 0;
+    }
+    written = fsync(fd) == 0 && written;
+    written = close(fd) == 0 && written;
+    if (written && rename(tempPath.constData(), target.path.constData()) == 0)
+        return true;
+    unlink(tempPath.constData());
+    return false;
+}
+
+}  // namespace
+
+FileContents ReadRegularFile(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (stat(native.constData(), &info) != 0)
+        return {errno == ENOENT || errno == ENOTDIR ? FileContents::Kind::Missing : FileContents::Kind::Unusable, {}};
+    if (!S_ISREG(info.st_mode))
+        return {FileContents::Kind::Unusable, {}};
+    // Non-blocking, in case a FIFO has taken the file's place since the check.
+    const int fd = open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {FileContents::Kind::Unusable, {}};
+    FileContents contents{FileContents::Kind::Read, {}};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !ReadAll(fd, info.st_size, contents.bytes))
+        contents = {FileContents::Kind::Unusable, {}};
+    close(fd);
+    return contents;
+}
+
+bool ReplaceRegularFile(const QString& path, const QByteArray& contents)
+{
+    IgnoreFileSizeSignal();
+    Target target;
+    return ResolveTarget(QFile::encodeName(path), target) && ReplaceTarget(target, contents);
+}
+
+bool CanCreateFilesIn(const QString& dir)
+{
+    const QByteArray native = QFile::encodeName(dir);
+    RemoveLeftoverTemporaries(native, QByteArray());
+    QByteArray tempPath;
+    const int fd = CreateTemporary(native, QByteArray(), tempPath);
+    if (fd < 0)
+        return false;
+    close(fd);
+    unlink(tempPath.constData());
+    return true;
+}
+
+}  // namespace platform
