@@ -2,9 +2,6 @@
 # Installs what is missing, builds the game and makes its Debian package in build/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build"
 
-bash "$root/tools/setup-debian.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKARA_BUILD_TESTS=OFF -DZENKARA_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target zenkara -j"$(nproc)"
-(cd "$build" && cpack -G DEB)
+bash "$root/tools/build-game.sh"
+(cd "$root/build" && cpack -G DEB)

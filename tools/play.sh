@@ -3,15 +3,11 @@
 # the ReadMe.txt that the Help menu opens from the working directory.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build"
 
-bash "$root/tools/setup-debian.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKARA_BUILD_TESTS=OFF -DZENKARA_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target zenkara -j"$(nproc)"
-
+bash "$root/tools/build-game.sh"
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "No display found: start the game inside a virtual X server with:  xvfb-run -a -s '-screen 0 1280x1024x24' $root/tools/play.sh"
   exit 1
 fi
-cd "$build/app"
+cd "$root/build/app"
 exec ./zenkara

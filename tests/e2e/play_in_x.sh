@@ -8,7 +8,6 @@
 # Exits 77 (skipped) only when no X server can be started here.
 set -euo pipefail
 
-readonly SKIPPED=77
 readonly exe=$1
 readonly other_title=zenkara-e2e-other
 # The large layout's client area and the easy board's place in it, in client pixels.
@@ -16,36 +15,7 @@ readonly client_w=825 client_h=641 panel_h=24
 readonly cell_w=41 cell_h=51 easy_rows=9 easy_cols=14 board_left=123 board_top=100
 readonly ball_w=155 ball_h=156
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local p
-  for ((p = ${#pids[@]} - 1; p >= 0; p--)); do
-    kill "${pids[$p]}" 2>/dev/null || true
-  done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*.log; do
-    [[ -s $log ]] && { echo "--- $(basename "$log")" >&2; tail -n 60 "$log" >&2; }
-  done
-  exit 1
-}
-
-# Polls a condition every 0.1 s until it holds or the seconds run out.
-wait_for() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/e2e_common.sh"
 
 start_x_server() {
   if ! command -v Xvfb >/dev/null; then

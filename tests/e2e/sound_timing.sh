@@ -9,7 +9,6 @@
 # start here.
 set -euo pipefail
 
-readonly SKIPPED=77
 readonly app=$1
 readonly rate=8000                 # recorded samples per second
 readonly window_ms=5               # loudness is measured in windows of this length
@@ -17,7 +16,8 @@ readonly threshold=800             # a window louder than this (of 32767) holds 
 readonly click_latency_ms=250      # a sound heard later than this after its cause is late
 readonly level_end_min_ms=300      # the level-end sound follows the flash (160 ms) and a 200 ms wait
 
-skip() { echo "SKIP: $*"; exit $SKIPPED; }
+source "$(dirname "$0")/e2e_common.sh"
+poll_seconds=0.05
 
 # Xvfb comes first: this script runs itself again inside xvfb-run.
 if [[ -z ${SOUND_TIMING_IN_X:-} ]]; then
@@ -29,36 +29,6 @@ if [[ -z ${SOUND_TIMING_IN_X:-} ]]; then
   set -e
   exit $status
 fi
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local p
-  for ((p = ${#pids[@]} - 1; p >= 0; p--)); do
-    kill "${pids[$p]}" 2>/dev/null || true
-  done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  for log in "$work"/*.log; do
-    [[ -s $log ]] && { echo "--- $(basename "$log")" >&2; tail -n 40 "$log" >&2; }
-  done
-  exit 1
-}
-
-wait_for() {
-  local seconds=$1
-  shift
-  local deadline=$((SECONDS + seconds))
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.05
-  done
-}
 
 now_ms() { date +%s%3N; }
 
