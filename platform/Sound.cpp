@@ -139,8 +139,8 @@ private:
 };
 
 // Runs the sound bank on a thread of its own for as long as the application object lives.
-// A child of the application object: the thread ends, and the effects are released on it,
-// before the application is gone.
+// A child of the application object: the thread ends, and the sounds are released, before the
+// application is gone.
 class SoundThread : public QObject {
 public:
     explicit SoundThread(QObject* parent) : QObject(parent)
@@ -148,14 +148,16 @@ public:
         // The device list is made here, on the main thread, where the audio backend expects it.
         bank_ = new SoundBank(QMediaDevices::defaultAudioOutput());
         bank_->moveToThread(&thread_);
-        connect(&thread_, &QThread::finished, bank_, &QObject::deleteLater);
         thread_.start();
     }
 
+    // The bank goes once its thread has ended. A deferred or queued delete would never run here:
+    // the application object is already being destroyed and posts no more events.
     ~SoundThread() override
     {
         thread_.quit();
         thread_.wait();
+        delete bank_;
     }
 
     void load(const QString& name)

@@ -100,11 +100,6 @@ first_sound_after() { awk -v t="$1" '$1 >= t { print; exit }' "$work/sounds"; }
 start_sound_server
 start_recording
 
-# This test times sounds; the memory check of a game is FullGameMemoryTest's. In the sanitizer
-# build, leak reports at exit from the sound server's client side must not count here.
-if [[ -n ${ASAN_OPTIONS:-} ]]; then
-  export ASAN_OPTIONS=$ASAN_OPTIONS:detect_leaks=0
-fi
 QT_QPA_PLATFORM=xcb "$app" "$work" >"$work/app.out" 2>"$work/app.log" &
 app_pid=$!
 pids+=("$app_pid")
