@@ -59,22 +59,25 @@ IniLine ParseLine(const QByteArray& bytes, qsizetype start, qsizetype textEnd, q
     return parsed;
 }
 
-// The lines from `from` to `to`, both line boundaries; lines end in LF or CRLF.
-std::vector<IniLine> ParseLines(const QByteArray& bytes, qsizetype from, qsizetype to)
+// The line that starts at `start`, a line boundary before `to`; lines end in LF or CRLF.
+IniLine ParseLineAt(const QByteArray& bytes, qsizetype start, qsizetype to)
+{
+    const qsizetype lf = bytes.indexOf('\n', start);
+    const qsizetype end = lf < 0 || lf >= to ? to : lf;
+    qsizetype textEnd = end;
+    if (end == lf && lf > start && bytes[lf - 1] == '\r')
+        --textEnd;
+    const qsizetype next = end == lf ? lf + 1 : to;
+    return ParseLine(bytes, start, textEnd, next);
+}
+
+// Every line of `bytes`.
+std::vector<IniLine> ParseLines(const QByteArray& bytes)
 {
     std::vector<IniLine> lines;
-    lines.reserve(static_cast<size_t>(QByteArrayView(bytes).sliced(from, to - from).count('\n')) + 1);
-    qsizetype start = from;
-    while (start < to) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        const qsizetype end = lf < 0 || lf >= to ? to : lf;
-        qsizetype textEnd = end;
-        if (end == lf && lf > start && bytes[lf - 1] == '\r')
-            --textEnd;
-        const qsizetype next = end == lf ? lf + 1 : to;
-        lines.push_back(ParseLine(bytes, start, textEnd, next));
-        start = next;
-    }
+    lines.reserve(static_cast<size_t>(bytes.count('\n')) + 1);
+    for (qsizetype start = 0; start < bytes.size(); start = lines.back().next)
+        lines.push_back(ParseLineAt(bytes, start, bytes.size()));
     return lines;
 }
 
@@ -85,20 +88,12 @@ QByteArrayView NameOf(const QByteArray& bytes, const IniLine& line)
 
 bool IsAscii(QByteArrayView bytes)
 {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    return QtPrivate::isAscii(QLatin1StringView(bytes));
 }
 
 bool IsAscii(const QString& text)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    return QtPrivate::isAscii(QStringView(text));
 }
 
 // A section or key name as written in the file, matched without regard to case.
@@ -108,13 +103,12 @@ public:
 
     bool matches(QByteArrayView raw) const
     {
-        // Plain ASCII on both sides compares byte by byte; anything else compares as text,
-        // so that the second byte of a Chinese character is never folded like a letter.
-        if (ascii_ && IsAscii(raw))
-            return raw.size() == name_.size() && std::equal(raw.begin(), raw.end(), name_.cbegin(), [](char c, QChar n) {
-                       return AsciiLower(c) == AsciiLower(char(n.unicode()));
-                   });
-        if (ascii_ || IsAscii(raw))
+        // A plain ASCII name matches plain ASCII only, letter case aside; anything else compares
+        // as text, so that the second byte of a Chinese character is never folded like a letter.
+        if (ascii_)
+            return raw.size() == name_.size() && IsAscii(raw)
+                && QtPrivate::compareStrings(QLatin1StringView(raw), QStringView(name_), Qt::CaseInsensitive) == 0;
+        if (IsAscii(raw))
             return false;
         return FromGbk(raw).compare(name_, Qt::CaseInsensitive) == 0;
     }
@@ -289,9 +283,8 @@ struct Splice {
 
 // The change that sets `key` to `value` in `section`; every other byte stays as it was.
 Splice SettingValue(const QByteArray& bytes, const std::vector<IniLine>& lines, const QString& section,
-                    const QString& key, const QString& value)
+                    const QString& key, const QByteArray& encodedValue)
 {
-    const QByteArray encodedValue = EncodeValue(value);
     const Location found = Find(bytes, lines, section, key);
     if (found.key) {
         const IniLine& line = lines[*found.key];
@@ -321,7 +314,7 @@ IniWriteError::IniWriteError(const QString& path)
 {
 }
 
-IniText::IniText(QByteArray bytes) : bytes_(std::move(bytes)), lines_(ParseLines(bytes_, 0, bytes_.size())) {}
+IniText::IniText(QByteArray bytes) : bytes_(std::move(bytes)), lines_(ParseLines(bytes_)) {}
 
 QString IniText::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
@@ -344,7 +337,24 @@ bool IniText::ReadBool(const QString& section, const QString& key, bool defaultV
 
 void IniText::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const Splice change = SettingValue(bytes_, lines_, section, key, value);
+    WriteValue(section, key, EncodeValue(value));
+}
+
+void IniText::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteValue(section, key, QByteArray::number(value));  // digits need no encoding
+}
+
+void IniText::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteValue(section, key, value ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
+}
+
+void IniText::WriteValue(const QString& section, const QString& key, const QByteArray& encodedValue)
+{
+    const Splice change = SettingValue(bytes_, lines_, section, key, encodedValue);
+    if (QByteArrayView(bytes_).sliced(change.position, change.length) == change.text)
+        return;  // the value is stored already
     // The lines the change touches are parsed again: the one it starts in (or that ends where
     // it starts) through the last it reaches. The lines after it only move.
     const auto touched = std::partition_point(lines_.begin(), lines_.end(),
@@ -361,19 +371,19 @@ void IniText::WriteString(const QString& section, const QString& key, const QStr
         line->textEnd += shift;
         line->next += shift;
     }
-    const std::vector<IniLine> reparsed = ParseLines(bytes_, from, to);
-    const auto at = lines_.erase(touched, after);
-    lines_.insert(at, reparsed.begin(), reparsed.end());
-}
-
-void IniText::WriteInteger(const QString& section, const QString& key, int value)
-{
-    WriteString(section, key, QString::number(value));
-}
-
-void IniText::WriteBool(const QString& section, const QString& key, bool value)
-{
-    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    // The new lines take the places of the old ones first, so that a changed value moves no line.
+    auto slot = static_cast<size_t>(touched - lines_.begin());
+    auto end = static_cast<size_t>(after - lines_.begin());
+    for (qsizetype start = from; start < to; start = lines_[slot++].next) {
+        const IniLine line = ParseLineAt(bytes_, start, to);
+        if (slot < end) {
+            lines_[slot] = line;
+        } else {
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(slot), line);
+            ++end;
+        }
+    }
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(slot), lines_.begin() + static_cast<std::ptrdiff_t>(end));
 }
 
 IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}

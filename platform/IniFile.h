@@ -56,6 +56,9 @@ public:
     void WriteBool(const QString& section, const QString& key, bool value);  // "1" or "0"
 
 private:
+    // Sets one key to a value already encoded for the file (see WriteString).
+    void WriteValue(const QString& section, const QString& key, const QByteArray& encodedValue);
+
     QByteArray bytes_;
     std::vector<IniLine> lines_;  // every line of bytes_, in order
 };

@@ -97,16 +97,18 @@ bool WriteAll(int fd, const QByteArray& contents)
     return true;
 }
 
-// Reads `fd` to its end; `sizeHint` is the size the file had when it was opened.
-bool ReadAll(int fd, qsizetype sizeHint, QByteArray& bytes)
+// Reads `fd` to its end. `size` is the file's size when it was opened: a read that falls short
+// once that much is in has met the end, so no further call is needed to find it.
+bool ReadAll(int fd, qsizetype size, QByteArray& bytes)
 {
     constexpr qsizetype kChunk = 64 * 1024;
-    bytes.resize(sizeHint + 1);  // one more byte finds the end at once
+    bytes.resize(size + 1);
     qsizetype filled = 0;
     for (;;) {
         if (filled == bytes.size())
             bytes.resize(filled + kChunk);
-        const ssize_t got = read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        const auto wanted = static_cast<size_t>(bytes.size() - filled);
+        const ssize_t got = read(fd, bytes.data() + filled, wanted);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -114,6 +116,8 @@ bool ReadAll(int fd, qsizetype sizeHint, QByteArray& bytes)
         if (got == 0)
             break;
         filled += got;
+        if (static_cast<size_t>(got) < wanted && filled >= size)
+            break;
     }
     bytes.resize(filled);
     return true;
