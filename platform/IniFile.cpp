@@ -125,24 +125,21 @@ struct Location {
     std::optional<size_t> lastFilled;  // the section's last non-blank line
 };
 
-Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const QString& section, const QString& key)
+Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const std::vector<size_t>& sections,
+              const QString& section, const QString& key)
 {
     const NameMatcher sectionName(section);
-    const NameMatcher keyName(key);
+    // The first section of that name is the one used; it ends where the next section starts.
+    const auto header = std::find_if(sections.begin(), sections.end(),
+                                     [&](size_t i) { return sectionName.matches(NameOf(bytes, lines[i])); });
     Location found;
-    bool inSection = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    if (header == sections.end())
+        return found;
+    found.section = *header;
+    const size_t end = header + 1 == sections.end() ? lines.size() : header[1];
+    const NameMatcher keyName(key);
+    for (size_t i = *header + 1; i < end; ++i) {
         const IniLine& line = lines[i];
-        if (line.kind == IniLine::Kind::Section) {
-            if (inSection)
-                break;  // the first section of that name is the one used
-            inSection = sectionName.matches(NameOf(bytes, line));
-            if (inSection)
-                found.section = i;
-            continue;
-        }
-        if (!inSection)
-            continue;
         if (!line.blank)
             found.lastFilled = i;
         if (line.kind == IniLine::Kind::Key && keyName.matches(NameOf(bytes, line))) {
@@ -151,6 +148,16 @@ Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const 
         }
     }
     return found;
+}
+
+// The indexes of the section lines among `lines`.
+std::vector<size_t> SectionsOf(const std::vector<IniLine>& lines)
+{
+    std::vector<size_t> sections;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].kind == IniLine::Kind::Section)
+            sections.push_back(i);
+    return sections;
 }
 
 bool IsQuote(char c)
@@ -195,9 +202,10 @@ QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
 }
 
 std::optional<QByteArrayView> ReadRaw(const QByteArray& bytes, const std::vector<IniLine>& lines,
-                                      const QString& section, const QString& key)
+                                      const std::vector<size_t>& sections, const QString& section,
+                                      const QString& key)
 {
-    const Location found = Find(bytes, lines, section, key);
+    const Location found = Find(bytes, lines, sections, section, key);
     if (!found.key)
         return std::nullopt;
     const IniLine& line = lines[*found.key];
@@ -282,10 +290,10 @@ struct Splice {
 };
 
 // The change that sets `key` to `value` in `section`; every other byte stays as it was.
-Splice SettingValue(const QByteArray& bytes, const std::vector<IniLine>& lines, const QString& section,
-                    const QString& key, const QByteArray& encodedValue)
+Splice SettingValue(const QByteArray& bytes, const std::vector<IniLine>& lines, const std::vector<size_t>& sections,
+                    const QString& section, const QString& key, const QByteArray& encodedValue)
 {
-    const Location found = Find(bytes, lines, section, key);
+    const Location found = Find(bytes, lines, sections, section, key);
     if (found.key) {
         const IniLine& line = lines[*found.key];
         const qsizetype valueStart = line.start + line.valueStart;
@@ -314,17 +322,20 @@ IniWriteError::IniWriteError(const QString& path)
 {
 }
 
-IniText::IniText(QByteArray bytes) : bytes_(std::move(bytes)), lines_(ParseLines(bytes_)) {}
+IniText::IniText(QByteArray bytes)
+    : bytes_(std::move(bytes)), lines_(ParseLines(bytes_)), sections_(SectionsOf(lines_))
+{
+}
 
 QString IniText::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, sections_, section, key);
     return raw ? FromGbk(*raw) : defaultValue;
 }
 
 int IniText::ReadInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, sections_, section, key);
     if (!raw)
         return defaultValue;
     return ParseInteger(*raw).value_or(defaultValue);
@@ -352,7 +363,7 @@ void IniText::WriteBool(const QString& section, const QString& key, bool value)
 
 void IniText::WriteValue(const QString& section, const QString& key, const QByteArray& encodedValue)
 {
-    const Splice change = SettingValue(bytes_, lines_, section, key, encodedValue);
+    const Splice change = SettingValue(bytes_, lines_, sections_, section, key, encodedValue);
     if (QByteArrayView(bytes_).sliced(change.position, change.length) == change.text)
         return;  // the value is stored already
     // The lines the change touches are parsed again: the one it starts in (or that ends where
@@ -372,8 +383,10 @@ void IniText::WriteValue(const QString& section, const QString& key, const QByte
         line->next += shift;
     }
     // The new lines take the places of the old ones first, so that a changed value moves no line.
-    auto slot = static_cast<size_t>(touched - lines_.begin());
-    auto end = static_cast<size_t>(after - lines_.begin());
+    const auto first = static_cast<size_t>(touched - lines_.begin());
+    const auto oldEnd = static_cast<size_t>(after - lines_.begin());
+    size_t slot = first;
+    size_t end = oldEnd;
     for (qsizetype start = from; start < to; start = lines_[slot++].next) {
         const IniLine line = ParseLineAt(bytes_, start, to);
         if (slot < end) {
@@ -384,6 +397,19 @@ void IniText::WriteValue(const QString& section, const QString& key, const QByte
         }
     }
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(slot), lines_.begin() + static_cast<std::ptrdiff_t>(end));
+    UpdateSections(first, oldEnd, slot);
+}
+
+void IniText::UpdateSections(size_t from, size_t oldTo, size_t newTo)
+{
+    const auto first = std::lower_bound(sections_.begin(), sections_.end(), from);
+    const auto last = std::lower_bound(first, sections_.end(), oldTo);
+    for (auto moved = last; moved != sections_.end(); ++moved)
+        *moved = *moved - oldTo + newTo;
+    auto at = sections_.erase(first, last);
+    for (size_t i = from; i < newTo; ++i)
+        if (lines_[i].kind == IniLine::Kind::Section)
+            at = sections_.insert(at, i) + 1;
 }
 
 IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
