@@ -12,6 +12,9 @@ constexpr const char* kFileCodec = "CP936";
 constexpr const char* kWideCodec = "GB18030";  // holds every character; read and written where CP936 has none
 constexpr const char* kUtf8 = "UTF-8";
 constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";  // U+FFFD
+// The room a conversion gets: no character takes more than four bytes per byte of its source.
+constexpr qsizetype kMostBytesPerByte = 4;
+constexpr qsizetype kSlack = 16;
 
 // One iconv converter per direction, opened on first use and kept, since opening one costs
 // far more than converting a name.
@@ -36,7 +39,7 @@ public:
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         while (inLeft > 0) {
             const qsizetype written = out.size();
-            out.resize(written + static_cast<qsizetype>(inLeft) * 4 + 16);
+            out.resize(written + static_cast<qsizetype>(inLeft) * kMostBytesPerByte + kSlack);
             char* outPtr = out.data() + written;
             size_t outLeft = static_cast<size_t>(out.size() - written);
             const size_t result = iconv(cd_, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
@@ -67,11 +70,6 @@ const Converters& Codecs()
 {
     thread_local const Converters converters;
     return converters;
-}
-
-bool IsAscii(const char* bytes, qsizetype size)
-{
-    return std::all_of(bytes, bytes + size, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // The length of the GB18030 character whose first byte is at `bytes`.
@@ -110,10 +108,11 @@ bool ConvertOne(const Converter& converter, const char* in, size_t length, QByte
 
 QByteArray ToGbk(const QString& text)
 {
+    if (QtPrivate::isAscii(QStringView(text)))
+        return text.toLatin1();
     const QByteArray utf8 = text.toUtf8();  // a lone surrogate is already replaced here
-    if (IsAscii(utf8.constData(), utf8.size()))
-        return utf8;
     QByteArray output;
+    output.reserve(utf8.size() * kMostBytesPerByte + kSlack);  // the converter's room, made once
     const char* in = utf8.constData();
     size_t left = static_cast<size_t>(utf8.size());
     while (Codecs().toFile.Run(in, left, output) != 0) {
@@ -128,9 +127,10 @@ QByteArray ToGbk(const QString& text)
 
 QString FromGbk(QByteArrayView bytes)
 {
-    if (IsAscii(bytes.data(), bytes.size()))
+    if (QtPrivate::isAscii(QLatin1StringView(bytes)))
         return QString::fromLatin1(bytes);
     QByteArray utf8;
+    utf8.reserve(bytes.size() * kMostBytesPerByte + kSlack);  // the converter's room, made once
     const char* in = bytes.data();
     size_t left = static_cast<size_t>(bytes.size());
     int error;

@@ -59,22 +59,25 @@ IniLine ParseLine(const QByteArray& bytes, qsizetype start, qsizetype textEnd, q
     return parsed;
 }
 
-// The lines from `from` to `to`, both line boundaries; lines end in LF or CRLF.
-std::vector<IniLine> ParseLines(const QByteArray& bytes, qsizetype from, qsizetype to)
+// The line that starts at `start`, a line boundary before `to`; lines end in LF or CRLF.
+IniLine ParseLineAt(const QByteArray& bytes, qsizetype start, qsizetype to)
+{
+    const qsizetype lf = bytes.indexOf('\n', start);
+    const qsizetype end = lf < 0 || lf >= to ? to : lf;
+    qsizetype textEnd = end;
+    if (end == lf && lf > start && bytes[lf - 1] == '\r')
+        --textEnd;
+    const qsizetype next = end == lf ? lf + 1 : to;
+    return ParseLine(bytes, start, textEnd, next);
+}
+
+// Every line of `bytes`.
+std::vector<IniLine> ParseLines(const QByteArray& bytes)
 {
     std::vector<IniLine> lines;
-    lines.reserve(static_cast<size_t>(QByteArrayView(bytes).sliced(from, to - from).count('\n')) + 1);
-    qsizetype start = from;
-    while (start < to) {
-        const qsizetype lf = bytes.indexOf('\n', start);
-        const qsizetype end = lf < 0 || lf >= to ? to : lf;
-        qsizetype textEnd = end;
-        if (end == lf && lf > start && bytes[lf - 1] == '\r')
-            --textEnd;
-        const qsizetype next = end == lf ? lf + 1 : to;
-        lines.push_back(ParseLine(bytes, start, textEnd, next));
-        start = next;
-    }
+    lines.reserve(static_cast<size_t>(bytes.count('\n')) + 1);
+    for (qsizetype start = 0; start < bytes.size(); start = lines.back().next)
+        lines.push_back(ParseLineAt(bytes, start, bytes.size()));
     return lines;
 }
 
@@ -85,20 +88,12 @@ QByteArrayView NameOf(const QByteArray& bytes, const IniLine& line)
 
 bool IsAscii(QByteArrayView bytes)
 {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    return QtPrivate::isAscii(QLatin1StringView(bytes));
 }
 
 bool IsAscii(const QString& text)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    return QtPrivate::isAscii(QStringView(text));
 }
 
 // A section or key name as written in the file, matched without regard to case.
@@ -108,13 +103,12 @@ public:
 
     bool matches(QByteArrayView raw) const
     {
-        // Plain ASCII on both sides compares byte by byte; anything else compares as text,
-        // so that the second byte of a Chinese character is never folded like a letter.
-        if (ascii_ && IsAscii(raw))
-            return raw.size() == name_.size() && std::equal(raw.begin(), raw.end(), name_.cbegin(), [](char c, QChar n) {
-                       return AsciiLower(c) == AsciiLower(char(n.unicode()));
-                   });
-        if (ascii_ || IsAscii(raw))
+        // A plain ASCII name matches plain ASCII only, letter case aside; anything else compares
+        // as text, so that the second byte of a Chinese character is never folded like a letter.
+        if (ascii_)
+            return raw.size() == name_.size() && IsAscii(raw)
+                && QtPrivate::compareStrings(QLatin1StringView(raw), QStringView(name_), Qt::CaseInsensitive) == 0;
+        if (IsAscii(raw))
             return false;
         return FromGbk(raw).compare(name_, Qt::CaseInsensitive) == 0;
     }
@@ -131,24 +125,21 @@ struct Location {
     std::optional<size_t> lastFilled;  // the section's last non-blank line
 };
 
-Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const QString& section, const QString& key)
+Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const std::vector<size_t>& sections,
+              const QString& section, const QString& key)
 {
     const NameMatcher sectionName(section);
-    const NameMatcher keyName(key);
+    // The first section of that name is the one used; it ends where the next section starts.
+    const auto header = std::find_if(sections.begin(), sections.end(),
+                                     [&](size_t i) { return sectionName.matches(NameOf(bytes, lines[i])); });
     Location found;
-    bool inSection = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    if (header == sections.end())
+        return found;
+    found.section = *header;
+    const size_t end = header + 1 == sections.end() ? lines.size() : header[1];
+    const NameMatcher keyName(key);
+    for (size_t i = *header + 1; i < end; ++i) {
         const IniLine& line = lines[i];
-        if (line.kind == IniLine::Kind::Section) {
-            if (inSection)
-                break;  // the first section of that name is the one used
-            inSection = sectionName.matches(NameOf(bytes, line));
-            if (inSection)
-                found.section = i;
-            continue;
-        }
-        if (!inSection)
-            continue;
         if (!line.blank)
             found.lastFilled = i;
         if (line.kind == IniLine::Kind::Key && keyName.matches(NameOf(bytes, line))) {
@@ -157,6 +148,16 @@ Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const 
         }
     }
     return found;
+}
+
+// The indexes of the section lines among `lines`.
+std::vector<size_t> SectionsOf(const std::vector<IniLine>& lines)
+{
+    std::vector<size_t> sections;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].kind == IniLine::Kind::Section)
+            sections.push_back(i);
+    return sections;
 }
 
 bool IsQuote(char c)
@@ -201,9 +202,10 @@ QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
 }
 
 std::optional<QByteArrayView> ReadRaw(const QByteArray& bytes, const std::vector<IniLine>& lines,
-                                      const QString& section, const QString& key)
+                                      const std::vector<size_t>& sections, const QString& section,
+                                      const QString& key)
 {
-    const Location found = Find(bytes, lines, section, key);
+    const Location found = Find(bytes, lines, sections, section, key);
     if (!found.key)
         return std::nullopt;
     const IniLine& line = lines[*found.key];
@@ -288,11 +290,10 @@ struct Splice {
 };
 
 // The change that sets `key` to `value` in `section`; every other byte stays as it was.
-Splice SettingValue(const QByteArray& bytes, const std::vector<IniLine>& lines, const QString& section,
-                    const QString& key, const QString& value)
+Splice SettingValue(const QByteArray& bytes, const std::vector<IniLine>& lines, const std::vector<size_t>& sections,
+                    const QString& section, const QString& key, const QByteArray& encodedValue)
 {
-    const QByteArray encodedValue = EncodeValue(value);
-    const Location found = Find(bytes, lines, section, key);
+    const Location found = Find(bytes, lines, sections, section, key);
     if (found.key) {
         const IniLine& line = lines[*found.key];
         const qsizetype valueStart = line.start + line.valueStart;
@@ -321,17 +322,20 @@ IniWriteError::IniWriteError(const QString& path)
 {
 }
 
-IniText::IniText(QByteArray bytes) : bytes_(std::move(bytes)), lines_(ParseLines(bytes_, 0, bytes_.size())) {}
+IniText::IniText(QByteArray bytes)
+    : bytes_(std::move(bytes)), lines_(ParseLines(bytes_)), sections_(SectionsOf(lines_))
+{
+}
 
 QString IniText::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, sections_, section, key);
     return raw ? FromGbk(*raw) : defaultValue;
 }
 
 int IniText::ReadInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, sections_, section, key);
     if (!raw)
         return defaultValue;
     return ParseInteger(*raw).value_or(defaultValue);
@@ -344,7 +348,24 @@ bool IniText::ReadBool(const QString& section, const QString& key, bool defaultV
 
 void IniText::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const Splice change = SettingValue(bytes_, lines_, section, key, value);
+    WriteValue(section, key, EncodeValue(value));
+}
+
+void IniText::WriteInteger(const QString& section, const QString& key, int value)
+{
+    WriteValue(section, key, QByteArray::number(value));  // digits need no encoding
+}
+
+void IniText::WriteBool(const QString& section, const QString& key, bool value)
+{
+    WriteValue(section, key, value ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
+}
+
+void IniText::WriteValue(const QString& section, const QString& key, const QByteArray& encodedValue)
+{
+    const Splice change = SettingValue(bytes_, lines_, sections_, section, key, encodedValue);
+    if (QByteArrayView(bytes_).sliced(change.position, change.length) == change.text)
+        return;  // the value is stored already
     // The lines the change touches are parsed again: the one it starts in (or that ends where
     // it starts) through the last it reaches. The lines after it only move.
     const auto touched = std::partition_point(lines_.begin(), lines_.end(),
@@ -361,19 +382,34 @@ void IniText::WriteString(const QString& section, const QString& key, const QStr
         line->textEnd += shift;
         line->next += shift;
     }
-    const std::vector<IniLine> reparsed = ParseLines(bytes_, from, to);
-    const auto at = lines_.erase(touched, after);
-    lines_.insert(at, reparsed.begin(), reparsed.end());
+    // The new lines take the places of the old ones first, so that a changed value moves no line.
+    const auto first = static_cast<size_t>(touched - lines_.begin());
+    const auto oldEnd = static_cast<size_t>(after - lines_.begin());
+    size_t slot = first;
+    size_t end = oldEnd;
+    for (qsizetype start = from; start < to; start = lines_[slot++].next) {
+        const IniLine line = ParseLineAt(bytes_, start, to);
+        if (slot < end) {
+            lines_[slot] = line;
+        } else {
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(slot), line);
+            ++end;
+        }
+    }
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(slot), lines_.begin() + static_cast<std::ptrdiff_t>(end));
+    UpdateSections(first, oldEnd, slot);
 }
 
-void IniText::WriteInteger(const QString& section, const QString& key, int value)
+void IniText::UpdateSections(size_t from, size_t oldTo, size_t newTo)
 {
-    WriteString(section, key, QString::number(value));
-}
-
-void IniText::WriteBool(const QString& section, const QString& key, bool value)
-{
-    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    const auto first = std::lower_bound(sections_.begin(), sections_.end(), from);
+    const auto last = std::lower_bound(first, sections_.end(), oldTo);
+    for (auto moved = last; moved != sections_.end(); ++moved)
+        *moved = *moved - oldTo + newTo;
+    auto at = sections_.erase(first, last);
+    for (size_t i = from; i < newTo; ++i)
+        if (lines_[i].kind == IniLine::Kind::Section)
+            at = sections_.insert(at, i) + 1;
 }
 
 IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}

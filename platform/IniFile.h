@@ -56,8 +56,15 @@ public:
     void WriteBool(const QString& section, const QString& key, bool value);  // "1" or "0"
 
 private:
+    // Sets one key to a value already encoded for the file (see WriteString).
+    void WriteValue(const QString& section, const QString& key, const QByteArray& encodedValue);
+
+    // The lines from `from` to `oldTo` became those from `from` to `newTo`.
+    void UpdateSections(size_t from, size_t oldTo, size_t newTo);
+
     QByteArray bytes_;
-    std::vector<IniLine> lines_;  // every line of bytes_, in order
+    std::vector<IniLine> lines_;   // every line of bytes_, in order
+    std::vector<size_t> sections_;  // the indexes of its section lines, in order
 };
 
 // A private-profile INI file on disk. Only a regular file (or a link to one) is read or

@@ -1,7 +1,6 @@
 #include "platform/RegularFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cctype>
@@ -29,15 +28,15 @@ constexpr mode_t kPermissionBits = 07777;
 
 QByteArray RandomTail()
 {
-    QByteArray tail;
-    for (int i = 0; i < kRandomTailLength; ++i)
-        tail += kTailCharacters[QRandomGenerator::global()->bounded(int(sizeof kTailCharacters) - 1)];
+    QByteArray tail(kRandomTailLength, Qt::Uninitialized);
+    for (char& c : tail)
+        c = kTailCharacters[QRandomGenerator::global()->bounded(int(sizeof kTailCharacters) - 1)];
     return tail;
 }
 
-bool IsTemporaryOf(const QByteArray& name, const QByteArray& baseName)
+// `name` is one of the temporaries whose names start with `prefix` (a file name and the mark).
+bool IsTemporaryName(QByteArrayView name, QByteArrayView prefix)
 {
-    const QByteArray prefix = baseName + kTemporaryMark;
     if (name.size() != prefix.size() + kRandomTailLength || !name.startsWith(prefix))
         return false;
     for (char c : name.sliced(prefix.size()))
@@ -49,8 +48,9 @@ bool IsTemporaryOf(const QByteArray& name, const QByteArray& baseName)
 // A new, empty temporary file for `baseName` in `dir`, open for writing; -1 when none can be made.
 int CreateTemporary(const QByteArray& dir, const QByteArray& baseName, QByteArray& tempPath)
 {
+    const QByteArray stem = dir + '/' + baseName + kTemporaryMark;
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
-        tempPath = dir + '/' + baseName + kTemporaryMark + RandomTail();
+        tempPath = stem + RandomTail();
         const int fd = open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, kNewFileMode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -64,11 +64,13 @@ void RemoveLeftoverTemporaries(const QByteArray& dir, const QByteArray& baseName
     const std::unique_ptr<DIR, int (*)(DIR*)> listing(opendir(dir.constData()), closedir);
     if (!listing)
         return;
+    const QByteArray prefix = baseName + kTemporaryMark;
     while (const dirent* entry = readdir(listing.get())) {
-        const QByteArray name(entry->d_name);
+        if (!IsTemporaryName(QByteArrayView(entry->d_name), prefix))
+            continue;
         struct stat info {};
-        const QByteArray path = dir + '/' + name;
-        if (IsTemporaryOf(name, baseName) && lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
+        const QByteArray path = dir + '/' + entry->d_name;
+        if (lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
             unlink(path.constData());
     }
 }
@@ -97,16 +99,18 @@ bool WriteAll(int fd, const QByteArray& contents)
     return true;
 }
 
-// Reads `fd` to its end; `sizeHint` is the size the file had when it was opened.
-bool ReadAll(int fd, qsizetype sizeHint, QByteArray& bytes)
+// Reads `fd` to its end. `size` is the file's size when it was opened: a read that falls short
+// once that much is in has met the end, so no further call is needed to find it.
+bool ReadAll(int fd, qsizetype size, QByteArray& bytes)
 {
     constexpr qsizetype kChunk = 64 * 1024;
-    bytes.resize(sizeHint + 1);  // one more byte finds the end at once
+    bytes.resize(size + 1);
     qsizetype filled = 0;
     for (;;) {
         if (filled == bytes.size())
             bytes.resize(filled + kChunk);
-        const ssize_t got = read(fd, bytes.data() + filled, static_cast<size_t>(bytes.size() - filled));
+        const auto wanted = static_cast<size_t>(bytes.size() - filled);
+        const ssize_t got = read(fd, bytes.data() + filled, wanted);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -114,6 +118,8 @@ bool ReadAll(int fd, qsizetype sizeHint, QByteArray& bytes)
         if (got == 0)
             break;
         filled += got;
+        if (static_cast<size_t>(got) < wanted && filled >= size)
+            break;
     }
     bytes.resize(filled);
     return true;
@@ -145,9 +151,9 @@ bool ResolveTarget(const QByteArray& path, Target& target)
 // Writes the new file next to the target and renames it over it.
 bool ReplaceTarget(const Target& target, const QByteArray& contents)
 {
-    const QFileInfo info(QFile::decodeName(target.path));
-    const QByteArray dir = QFile::encodeName(info.absolutePath());
-    const QByteArray baseName = QFile::encodeName(info.fileName());
+    const qsizetype slash = target.path.lastIndexOf('/');
+    const QByteArray dir = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.path.first(slash);
+    const QByteArray baseName = target.path.sliced(slash + 1);
     RemoveLeftoverTemporaries(dir, baseName);
 
     QByteArray tempPath;

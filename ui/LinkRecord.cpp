@@ -33,6 +33,18 @@ std::int32_t DefaultScore(int entry)
     return 11000 - 1000 * entry;
 }
 
+// The key of entry `entry` (1 to 10) in each section of a table's file.
+const QString& EntryKey(int entry)
+{
+    static const std::array<QString, ScoreCount> keys = [] {
+        std::array<QString, ScoreCount> numbers;
+        for (int i = 1; i <= ScoreCount; ++i)
+            numbers[i - 1] = QString::number(i);
+        return numbers;
+    }();
+    return keys[entry - 1];
+}
+
 QString ScoreFileFor(int difficulty)
 {
     ScoreDir = platform::DataDir();
@@ -55,7 +67,7 @@ void LoadScores(int difficulty)
     const QString scoreSection = platform::LoadResString(platform::StringId::Score);
     const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
     for (int i = 1; i <= ScoreCount; ++i) {
-        const QString key = QString::number(i);
+        const QString& key = EntryKey(i);
         ScoreEntry& entry = ScoreTable[i - 1];
         entry.Name = file.ReadString(nameSection, key, DefaultName);
         entry.Score = file.ReadInteger(scoreSection, key, DefaultScore(i));
@@ -71,7 +83,7 @@ void SaveScores(int difficulty)
     const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
     platform::IniFile(ScoreFileFor(difficulty)).Update([&](platform::IniText& file) {
         for (int i = 1; i <= ScoreCount; ++i) {
-            const QString key = QString::number(i);
+            const QString& key = EntryKey(i);
             const ScoreEntry& entry = ScoreTable[i - 1];
             file.WriteString(nameSection, key, entry.Name);
             file.WriteInteger(scoreSection, key, entry.Score);

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
 {
-    const QString fileName = fuzz::ScratchDir() + QStringLiteral("Score0.ini");
+    static const QString fileName = fuzz::ScratchDir() + QStringLiteral("Score0.ini");
     fuzz::WriteInput(fileName, data, size);
 
     LoadScores(0);
