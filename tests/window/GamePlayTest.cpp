@@ -242,17 +242,7 @@ TEST_F(GamePlayTest, FlashPassesDrawThePathWithTheirPensOnTheWindow)
 TEST_F(GamePlayTest, ClearingALevelPaysTheBarAndDealsTheNext)
 {
     TForm1& form = Open();
-    TLink& engine = StartEasyWith({
-        "..............",
-        ".aa...........",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    });
+    TLink& engine = StartEasyWith(EasyBoardLastPair);
     engine.Params->SetLevel(4);
     form.ProgressBar1->setPosition(197);
     MessageAnswer message;
@@ -278,17 +268,7 @@ TEST_F(GamePlayTest, ClearingALevelPaysTheBarAndDealsTheNext)
 TEST_F(GamePlayTest, TheEmptiedBoardIsOnTheScreenDuringTheLevelEndWaits)
 {
     TForm1& form = Open();
-    StartEasyWith({
-        "..............",
-        ".aa...........",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    });
+    StartEasyWith(EasyBoardLastPair);
     const QRect board(form.ClientArea->mapTo(&form, QPoint(form.BoardRect.Left, form.BoardRect.Top)),
                       QSize(form.Engine->BoardWidth, form.Engine->BoardHeight));
     std::vector<QImage> grabs;
@@ -311,17 +291,7 @@ TEST_F(GamePlayTest, TheEmptiedBoardIsOnTheScreenDuringTheLevelEndWaits)
 TEST_F(GamePlayTest, ClosingTheWindowBehindTheLevelEndMessageEndsTheGameCleanly)
 {
     TForm1& form = Open();
-    StartEasyWith({
-        "..............",
-        ".aa...........",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    });
+    StartEasyWith(EasyBoardLastPair);
     ModalAnswer<TWriteNameBox> name([](TWriteNameBox* box) { box->btnNotWrite->click(); }, false);
     ModalAnswer<TForm2> message([&](TForm2* box) {
         form.close();
@@ -365,17 +335,7 @@ TEST_F(GamePlayTest, ClearingLevelNineGoesBackToLevelOne)
 TEST_F(GamePlayTest, FullStocksDoNotWrapRoundAtALevelEnd)
 {
     Open();
-    TLink& engine = StartEasyWith({
-        "..............",
-        ".aa...........",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-    });
+    TLink& engine = StartEasyWith(EasyBoardLastPair);
     engine.Params->SetHints(255);
     engine.Params->SetResets(255);
     MessageAnswer message;

@@ -36,3 +36,5 @@ protected:
 
 // The dead block of EasyBoardDeadBlock and one pair, "cc", that can be linked.
 extern const BoardRows EasyBoardOnePair;
+// One pair side by side and nothing else: its match clears the level.
+extern const BoardRows EasyBoardLastPair;
