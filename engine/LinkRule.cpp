@@ -99,13 +99,16 @@ bool TLink::LinkTwoTurns(int col1, int row1, int col2, int row2)
     const int lastCol = Params->Cols - 1;
     const int lastRow = Params->Rows - 1;
 
-    // Walks from A over the empty cells in one direction, trying each as the first corner.
+    // Walks from A over the empty cells in one direction, trying each as the first corner. The
+    // order of the walks decides which of several paths the player sees flashed.
     const auto walk = [&](int dc, int dr) {
         for (int c = xa + dc, r = ya + dr; c >= 0 && c <= lastCol && r >= 0 && r <= lastRow;
              c += dc, r += dr) {
             if (Grid[r][c] != EmptyCell)
                 return false;
             if (LinkOneTurn(c, r, xb, yb)) {
+                // The second corner is the one the nested one-turn test stored; only the
+                // ends and the first corner are replaced.
                 StorePath3(xa, ya, xb, yb, c, r);
                 return true;
             }

@@ -108,6 +108,33 @@ TEST_F(LinkRuleTest, BlockedColumnLinksRoundANeighbouringColumn)
     EXPECT_EQ(Linked(3, 2, 3, 6), (Path{3, 2, 3, 6, 4, 2, 4, 6}));
 }
 
+TEST_F(LinkRuleTest, TwoTurnsWalkRightThenLeftThenUpThenDown)
+{
+    // Every walk from the left tile reaches its partner; blocking the first cell of the walk that
+    // won hands the link to the next walk, whose corners the player then sees flashed.
+    BoardRows board{"..............",
+                    "..............",
+                    "..............",
+                    "...a.b........",
+                    "..............",
+                    "...c..........",
+                    "......a.......",
+                    "..............",
+                    ".............."};
+    const struct {
+        int firstCol, firstRow;
+        Path path;
+    } walks[] = {{4, 3, {3, 3, 6, 6, 4, 3, 4, 6}},
+                 {2, 3, {3, 3, 6, 6, 2, 3, 2, 6}},
+                 {3, 2, {3, 3, 6, 6, 3, 2, 6, 2}},
+                 {3, 4, {3, 3, 6, 6, 3, 4, 6, 4}}};
+    for (const auto& walk : walks) {
+        Board(board);
+        EXPECT_EQ(Linked(6, 6, 3, 3), walk.path);
+        board[walk.firstRow][walk.firstCol] = 'd';
+    }
+}
+
 TEST_F(LinkRuleTest, TopRowLinksThroughTheBorderRow)
 {
     Board({"..............",
