@@ -51,5 +51,9 @@ TEST(Sound, PlayingWithoutAnAudioDeviceReturnsAndKeepsWorking)
         PlaySound("");
     }
     ProcessEventsFor(200);
-    SUCCEED();
+    RecordSounds(true);
+    ClearRecordedSounds();
+    PlaySound("SNDCLICK");
+    EXPECT_EQ(RecordedSounds(), QStringList{"SNDCLICK"});
+    RecordSounds(false);
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace platform;
 
 TEST(System, DataDirEndsInASeparatorAndCanBeRedirected)
@@ -62,15 +64,18 @@ TEST(System, ShortDateIsTodaysDate)
 }
 
 // With the scale at 0 even a quarter of an hour's wait returns at once (were the scale ignored, the test
-// would run into its time-out).
+// would run into its time-out); the observer still sees each wait at its unscaled length.
 TEST(System, SleepScaleZeroMakesWaitsInstant)
 {
+    std::vector<int> seen;
+    SetSleepObserverForTesting([&](int milliseconds) { seen.push_back(milliseconds); });
     SetSleepScaleForTesting(0.0);
     Sleep(1000000);
     Sleep(-5);
     SetSleepScaleForTesting(1.0);
     Sleep(0);
-    SUCCEED();
+    SetSleepObserverForTesting({});
+    EXPECT_EQ(seen, (std::vector<int>{1000000, -5, 0}));
 }
 
 TEST(Desktop, RecordedRequestsCarryTheUrlOrTheAbsolutePath)

@@ -18,34 +18,13 @@ namespace {
 
 using MainWindowTest = WindowTest;
 
-struct MenuItem {
-    QAction* action;
-    const char* caption;
-    QKeySequence shortcut;
-};
-
-TEST_F(MainWindowTest, MenusHaveTheirCaptionsShortcutsAndDesignStates)
+TEST_F(MainWindowTest, MenusStartInTheirDesignStates)
 {
     TForm1& form = Open();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Zenkara之星 v1.04版"));
     EXPECT_EQ(form.G1->title(), QStringLiteral("游戏(&G)"));
     EXPECT_EQ(form.S1->title(), QStringLiteral("选项(&S)"));
     EXPECT_EQ(form.mmiHelp->title(), QStringLiteral("帮助(&H)"));
-    const std::vector<MenuItem> items = {
-        {form.mmiEasy, "容易(&E)", Qt::Key_F1},        {form.mmiNormal, "普通(&N)", Qt::Key_F2},
-        {form.mmiHard, "困难(&H)", Qt::Key_F3},        {form.mmiSuper, "超级(&S)", Qt::Key_F4},
-        {form.mmiQuit, "放弃(&Q)", Qt::Key_F8},        {form.mmiExit, "退出(&X)", Qt::Key_Delete},
-        {form.mmiPrompt, "提示(&I)", Qt::Key_F5},      {form.mmiReset, "重新冼牌(&R)", Qt::Key_F6},
-        {form.mmiAnimal1, "神奇宝贝", {}},             {form.mmiAnimal2, "水晶宝贝", {}},
-        {form.mmiAnimal4, "水晶水果", {}},             {form.mmiAnimal3, "极品水晶", {}},
-        {form.mmiMusic, "背景音乐(&M)", {}},           {form.mmiSound, "游戏音效(&S)", {}},
-        {form.mmiTopScore, "排行榜(&N)...", {}},       {form.mmiReadMe, "游戏说明", {}},
-        {form.mmiAbout, "关于(&A)", {}},
-    };
-    for (const MenuItem& item : items) {
-        EXPECT_EQ(item.action->text(), QString::fromUtf8(item.caption));
-        EXPECT_EQ(item.action->shortcut(), item.shortcut) << item.caption;
-    }
     // Sheet 4 stands above sheet 3.
     const QList<QAction*> options = form.S1->actions();
     EXPECT_LT(options.indexOf(form.mmiAnimal4), options.indexOf(form.mmiAnimal3));
