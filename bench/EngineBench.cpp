@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int SuperRows = 12;
-constexpr int SuperCols = 20;
-
 // A Super engine with a deal of a fixed seed, silent and without waits.
 struct SuperEngine {
     explicit SuperEngine(unsigned seed = 1, int level = 1)
@@ -25,8 +22,8 @@ struct SuperEngine {
         engine.SetRandomSource([generator = std::mt19937(seed)](std::int32_t n) mutable {
             return static_cast<std::int32_t>(generator() % static_cast<std::uint32_t>(n));
         });
-        engine.Params->Rows = SuperRows;
-        engine.Params->Cols = SuperCols;
+        engine.Params->Rows = SuperSize.Rows;
+        engine.Params->Cols = SuperSize.Cols;
         engine.Params->Level = static_cast<std::uint8_t>(level);
         engine.Params->SoundOn = true;
         engine.OnRedraw = [this](TLink*) { ++redraws; };

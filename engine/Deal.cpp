@@ -36,10 +36,7 @@ void TLink::DealBoard()
     const int rows = Params->Rows;
     const int cols = Params->Cols;
 
-    // The board bitmap holds one bevel beyond the last column and the last row.
-    BoardDC = platform::Surface(QSize(cols * CellWidth + (BackCellWidth - CellWidth),
-                                      rows * CellHeight + (BackCellHeight - CellHeight)),
-                                scale_);
+    BoardDC = platform::Surface(QSize(BoardBitmapWidth(cols), BoardBitmapHeight(rows)), scale_);
     BoardWidth = BoardDC.width();
     BoardHeight = BoardDC.height();
     Grid.assign(rows, std::vector<std::int32_t>(cols, EmptyCell));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Geometry.h"
 #include "engine/Global.h"
 #include "platform/Surface.h"
 
@@ -13,11 +14,6 @@
 #include <vector>
 
 constexpr std::int32_t EmptyCell = -1;
-constexpr int CellWidth = 41;
-constexpr int CellHeight = 51;
-constexpr int BackCellWidth = 46;   // a cell's background reaches 5 pixels into its neighbours
-constexpr int BackCellHeight = 56;
-constexpr int TileSize = 39;        // a tile picture is TileSize square at (+1, +5) in its cell
 
 // Backgrounds of the strip "BK": 1..6 plain (one per deal), then the selection and the hint.
 constexpr int SelectedStyle = 7;

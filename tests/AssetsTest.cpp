@@ -1,5 +1,7 @@
 // Checks the committed artwork and sounds under resources/ against the
 // formats the game's drawing and sound code rely on.
+#include "engine/Geometry.h"
+
 #include <QFile>
 #include <QImage>
 #include <QString>
@@ -18,8 +20,6 @@ namespace {
 
 const QString Resources = QStringLiteral(ZENKARA_SOURCE_DIR "/resources/");
 
-constexpr int Tile = 39;
-constexpr int Kinds = 45;
 constexpr QRgb Black = 0xff000000;
 constexpr QRgb White = 0xffffffff;
 
@@ -77,20 +77,20 @@ TEST_P(BitmapFile, IsUncompressedBottomUp24BitWithPaddedRows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, BitmapFile,
-                         testing::Values(BitmapCase{"ANIMAL1.bmp", 78, 1755}, BitmapCase{"ANIMAL2.bmp", 78, 1755},
-                                         BitmapCase{"ANIMAL3.bmp", 78, 1755}, BitmapCase{"ANIMAL4.bmp", 78, 1755},
-                                         BitmapCase{"BK.bmp", 46, 560}, BitmapCase{"PauseBall.bmp", 155, 156}));
+                         testing::Values(BitmapCase{"ANIMAL1.bmp", TileSheetWidth, TileSheetHeight}, BitmapCase{"ANIMAL2.bmp", TileSheetWidth, TileSheetHeight},
+                                         BitmapCase{"ANIMAL3.bmp", TileSheetWidth, TileSheetHeight}, BitmapCase{"ANIMAL4.bmp", TileSheetWidth, TileSheetHeight},
+                                         BitmapCase{"BK.bmp", BackCellWidth, BackStripStyles * BackCellHeight}, BitmapCase{"PauseBall.bmp", 155, 156}));
 
 // --- tile sheets ---------------------------------------------------------------
 
-QImage maskOf(const QImage& sheet, int kind) { return sheet.copy(Tile, kind * Tile, Tile, Tile); }
-QImage pictureOf(const QImage& sheet, int kind) { return sheet.copy(0, kind * Tile, Tile, Tile); }
+QImage maskOf(const QImage& sheet, int kind) { return sheet.copy(TileSize, kind * TileSize, TileSize, TileSize); }
+QImage pictureOf(const QImage& sheet, int kind) { return sheet.copy(0, kind * TileSize, TileSize, TileSize); }
 
 int whiteCount(const QImage& mask)
 {
     int n = 0;
-    for (int y = 0; y < Tile; ++y)
-        for (int x = 0; x < Tile; ++x)
+    for (int y = 0; y < TileSize; ++y)
+        for (int x = 0; x < TileSize; ++x)
             n += mask.pixel(x, y) == White;
     return n;
 }
@@ -98,12 +98,12 @@ int whiteCount(const QImage& mask)
 double meanDifference(const QImage& a, const QImage& b)
 {
     long sum = 0;
-    for (int y = 0; y < Tile; ++y)
-        for (int x = 0; x < Tile; ++x) {
+    for (int y = 0; y < TileSize; ++y)
+        for (int x = 0; x < TileSize; ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
             sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
         }
-    return double(sum) / (Tile * Tile * 3);
+    return double(sum) / (TileSize * TileSize * 3);
 }
 
 class TileSheet : public testing::TestWithParam<int> {
@@ -113,12 +113,12 @@ protected:
 
 TEST_P(TileSheet, MasksArePureBlackOrWhiteAndPicturesBlackUnderWhite)
 {
-    ASSERT_EQ(sheet.size(), QSize(2 * Tile, Kinds * Tile));
-    for (int k = 0; k < Kinds; ++k) {
+    ASSERT_EQ(sheet.size(), QSize(2 * TileSize, KindCount * TileSize));
+    for (int k = 0; k < KindCount; ++k) {
         const QImage mask = maskOf(sheet, k), picture = pictureOf(sheet, k);
         int opaque = 0;
-        for (int y = 0; y < Tile; ++y)
-            for (int x = 0; x < Tile; ++x) {
+        for (int y = 0; y < TileSize; ++y)
+            for (int x = 0; x < TileSize; ++x) {
                 const QRgb m = mask.pixel(x, y);
                 ASSERT_TRUE(m == Black || m == White) << "kind " << k << " at " << x << "," << y;
                 if (m == White)
@@ -127,17 +127,17 @@ TEST_P(TileSheet, MasksArePureBlackOrWhiteAndPicturesBlackUnderWhite)
                 else
                     ++opaque;
             }
-        EXPECT_GT(opaque, Tile * Tile / 5) << "kind " << k << " shows almost nothing";
+        EXPECT_GT(opaque, TileSize * TileSize / 5) << "kind " << k << " shows almost nothing";
     }
 }
 
 TEST_P(TileSheet, NoTwoPicturesAlike)
 {
     std::vector<QImage> pictures;
-    for (int k = 0; k < Kinds; ++k)
+    for (int k = 0; k < KindCount; ++k)
         pictures.push_back(pictureOf(sheet, k));
-    for (int a = 0; a < Kinds; ++a)
-        for (int b = a + 1; b < Kinds; ++b)
+    for (int a = 0; a < KindCount; ++a)
+        for (int b = a + 1; b < KindCount; ++b)
             EXPECT_GT(meanDifference(pictures[a], pictures[b]), 12.0) << "kinds " << a << " and " << b;
 }
 
@@ -149,12 +149,12 @@ TEST_P(OutlineSheet, EachMaskFollowsItsOwnFigure)
 {
     const QImage sheet = loadImage(QString("bitmaps/ANIMAL%1.bmp").arg(GetParam()));
     std::set<QByteArray> distinct;
-    for (int k = 0; k < Kinds; ++k) {
+    for (int k = 0; k < KindCount; ++k) {
         const QImage mask = maskOf(sheet, k);
         EXPECT_GT(whiteCount(mask), 0) << "kind " << k << " covers its whole cell";
         distinct.insert(QByteArray(reinterpret_cast<const char*>(mask.constBits()), int(mask.sizeInBytes())));
     }
-    EXPECT_EQ(distinct.size(), size_t(Kinds));
+    EXPECT_EQ(distinct.size(), size_t(KindCount));
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, OutlineSheet, testing::Values(1, 2));
@@ -165,9 +165,9 @@ class PlateSheet : public testing::TestWithParam<int> {};
 std::vector<int> leftDepths(const QImage& mask)
 {
     std::vector<int> depths;
-    for (int y = 0; y < Tile; ++y) {
+    for (int y = 0; y < TileSize; ++y) {
         int x = 0;
-        while (x < Tile && mask.pixel(x, y) == White)
+        while (x < TileSize && mask.pixel(x, y) == White)
             ++x;
         depths.push_back(x);
     }
@@ -179,14 +179,14 @@ int whiteSeenFromEdges(const QImage& mask)
 {
     std::set<std::pair<int, int>> seen;
     const auto look = [&](int x, int y, int dx, int dy) {
-        for (; x >= 0 && y >= 0 && x < Tile && y < Tile && mask.pixel(x, y) == White; x += dx, y += dy)
+        for (; x >= 0 && y >= 0 && x < TileSize && y < TileSize && mask.pixel(x, y) == White; x += dx, y += dy)
             seen.insert({x, y});
     };
-    for (int i = 0; i < Tile; ++i) {
+    for (int i = 0; i < TileSize; ++i) {
         look(0, i, 1, 0);
-        look(Tile - 1, i, -1, 0);
+        look(TileSize - 1, i, -1, 0);
         look(i, 0, 0, 1);
-        look(i, Tile - 1, 0, -1);
+        look(i, TileSize - 1, 0, -1);
     }
     return int(seen.size());
 }
@@ -199,19 +199,19 @@ TEST_P(PlateSheet, OneRoundedSquarePlateMaskWith497WhitePixels)
     const QImage sheet = loadImage(QString("bitmaps/ANIMAL%1.bmp").arg(GetParam()));
     const QImage plate = maskOf(sheet, 0);
     EXPECT_EQ(whiteCount(plate), 497);
-    for (int k = 1; k < Kinds; ++k)
+    for (int k = 1; k < KindCount; ++k)
         EXPECT_EQ(maskOf(sheet, k), plate) << "kind " << k;
 
     QImage side = plate;
     for (int turn = 0; turn < 4; ++turn, side = side.transformed(QTransform().rotate(90))) {
         const std::vector<int> depths = leftDepths(side);
-        const int margin = depths[Tile / 2];
+        const int margin = depths[TileSize / 2];
         EXPECT_GE(margin, 1) << "side " << turn << " has no margin";
-        for (int y = Tile / 4; y <= Tile - 1 - Tile / 4; ++y)
+        for (int y = TileSize / 4; y <= TileSize - 1 - TileSize / 4; ++y)
             EXPECT_EQ(depths[y], margin) << "side " << turn << " is not straight at " << y;
-        for (int y = 0; y < Tile / 4; ++y) {
+        for (int y = 0; y < TileSize / 4; ++y) {
             EXPECT_GE(depths[y], depths[y + 1]) << "side " << turn << " at " << y;
-            EXPECT_GE(depths[Tile - 1 - y], depths[Tile - 2 - y]) << "side " << turn << " at " << Tile - 1 - y;
+            EXPECT_GE(depths[TileSize - 1 - y], depths[TileSize - 2 - y]) << "side " << turn << " at " << TileSize - 1 - y;
         }
         EXPECT_GT(depths[margin], margin + 1) << "side " << turn << " has a square corner";
     }
@@ -235,7 +235,7 @@ TEST_P(DoubleSizeArtwork, IsTwiceTheSizeAndSheetMasksStayPure)
     ASSERT_EQ(doubled.size(), small.size() * 2);
     if (!QString(GetParam().file).contains("ANIMAL"))
         return;
-    const int tile = 2 * Tile;
+    const int tile = 2 * TileSize;
     for (int y = 0; y < doubled.height(); ++y)
         for (int x = 0; x < tile; ++x) {
             const QRgb m = doubled.pixel(tile + x, y);
@@ -258,8 +258,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- background strip ------------------------------------------------------------
 
-constexpr int StyleW = 46, StyleH = 56;
-
 bool near(QRgb actual, QRgb expected, int tolerance)
 {
     return std::abs(qRed(actual) - qRed(expected)) <= tolerance
@@ -270,16 +268,16 @@ bool near(QRgb actual, QRgb expected, int tolerance)
 TEST(BackgroundStrip, RaisedBlocksHaveTheirFaceColourBevelAndBlackCorners)
 {
     const QImage bk = loadImage("bitmaps/BK.bmp");
-    ASSERT_EQ(bk.size(), QSize(StyleW, 10 * StyleH));
+    ASSERT_EQ(bk.size(), QSize(BackCellWidth, 10 * BackCellHeight));
     const QRgb faces[] = {0xffdecae6, 0xffe1fcc7, 0xfff7c499, 0xffd3fdfc, 0xfff9fed6, 0xfffedbfc};
     for (int s = 1; s <= 6; ++s) {
-        const int top = s * StyleH;
+        const int top = s * BackCellHeight;
         const QRgb face = faces[s - 1];
         EXPECT_TRUE(near(bk.pixel(20, top + 25), face, 6)) << "style " << s;
         EXPECT_TRUE(near(bk.pixel(39, top + 49), face, 6)) << "style " << s << ": the face fills 41 x 51";
-        EXPECT_EQ(bk.pixel(StyleW - 1, top), Black) << "style " << s << " top-right corner";
-        EXPECT_EQ(bk.pixel(0, top + StyleH - 1), Black) << "style " << s << " bottom-left corner";
-        for (QPoint bevel : {QPoint(43, top + 28), QPoint(20, top + 53), QPoint(StyleW - 1, top + StyleH - 1)}) {
+        EXPECT_EQ(bk.pixel(BackCellWidth - 1, top), Black) << "style " << s << " top-right corner";
+        EXPECT_EQ(bk.pixel(0, top + BackCellHeight - 1), Black) << "style " << s << " bottom-left corner";
+        for (QPoint bevel : {QPoint(43, top + 28), QPoint(20, top + 53), QPoint(BackCellWidth - 1, top + BackCellHeight - 1)}) {
             const QRgb b = bk.pixel(bevel);
             EXPECT_NE(b, Black) << "style " << s << " bevel at " << bevel.x() << "," << bevel.y() - top;
             EXPECT_LT(qGray(b), qGray(face) - 40) << "style " << s << ": the bevel is darker than the face";
@@ -290,15 +288,15 @@ TEST(BackgroundStrip, RaisedBlocksHaveTheirFaceColourBevelAndBlackCorners)
 TEST(BackgroundStrip, FlatStylesAndBlackStyle)
 {
     const QImage bk = loadImage("bitmaps/BK.bmp");
-    for (int y = 0; y < StyleH; ++y)
-        for (int x = 0; x < StyleW; ++x)
+    for (int y = 0; y < BackCellHeight; ++y)
+        for (int x = 0; x < BackCellWidth; ++x)
             ASSERT_EQ(bk.pixel(x, y), Black);
     struct Flat { int style; QRgb fill, border; };
     for (Flat f : {Flat{7, 0xff666666, Black}, Flat{8, 0xff008080, Black}, Flat{9, White, 0xff808080}})
-        for (int y = 0; y < StyleH; ++y)
-            for (int x = 0; x < StyleW; ++x) {
-                const bool edge = x == 0 || y == 0 || x == StyleW - 1 || y == StyleH - 1;
-                ASSERT_EQ(bk.pixel(x, f.style * StyleH + y), edge ? f.border : f.fill)
+        for (int y = 0; y < BackCellHeight; ++y)
+            for (int x = 0; x < BackCellWidth; ++x) {
+                const bool edge = x == 0 || y == 0 || x == BackCellWidth - 1 || y == BackCellHeight - 1;
+                ASSERT_EQ(bk.pixel(x, f.style * BackCellHeight + y), edge ? f.border : f.fill)
                     << "style " << f.style << " at " << x << "," << y;
             }
 }

@@ -205,8 +205,7 @@ void TForm1::FitWindow()
     if (IsLargeScreen()) {
         move(100, 20);
         // Room for the super board, its last bevel included, under the status panel.
-        ClientArea->setFixedSize(SuperSize.Cols * CellWidth + (BackCellWidth - CellWidth),
-                                 SuperSize.Rows * CellHeight + (BackCellHeight - CellHeight) + PanelHeight);
+        ClientArea->setFixedSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight);
         ProgressBar1->setFixedWidth(320);
     } else {
         // The small layout fixes the outer size; the frame is estimated until the window is shown.

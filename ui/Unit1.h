@@ -18,16 +18,6 @@ namespace platform {
 class ProgressBar;
 }
 
-// The four board sizes, with the border ring of empty cells.
-struct TBoardSize {
-    std::uint8_t Rows;
-    std::uint8_t Cols;
-};
-constexpr TBoardSize EasySize{9, 14};
-constexpr TBoardSize NormalSize{10, 16};
-constexpr TBoardSize HardSize{11, 18};
-constexpr TBoardSize SuperSize{12, 20};
-
 // A rectangle of client pixels; Right and Bottom are exclusive.
 struct TRect {
     int Left = 0;

@@ -10,9 +10,18 @@ set -euo pipefail
 
 readonly exe=$1
 readonly other_title=zenkara-e2e-other
-# The large layout's client area and the easy board's place in it, in client pixels.
-readonly client_w=825 client_h=641 panel_h=24
-readonly cell_w=41 cell_h=51 easy_rows=9 easy_cols=14 board_left=123 board_top=100
+# The board's measures come from the game's own header.
+readonly geometry_h="$(dirname "$0")/../../engine/Geometry.h"
+measure() { sed -n "s/^constexpr int $1 = \([0-9]*\);.*/\1/p" "$geometry_h"; }
+board_size() { sed -n "s/^constexpr TBoardSize $1{\([0-9]*\), \([0-9]*\)};/\1 \2/p" "$geometry_h"; }
+readonly cell_w=$(measure CellWidth) cell_h=$(measure CellHeight)
+read -r easy_rows easy_cols < <(board_size EasySize)
+read -r super_rows super_cols < <(board_size SuperSize)
+# The large layout's client area (the super board and its last bevel over the status panel) and
+# the easy board's place in it, in client pixels.
+readonly panel_h=24 board_left=123 board_top=100
+readonly client_w=$((super_cols * cell_w + $(measure BackCellWidth) - cell_w))
+readonly client_h=$((super_rows * cell_h + $(measure BackCellHeight) - cell_h + panel_h))
 readonly ball_w=155 ball_h=156
 
 source "$(dirname "$0")/e2e_common.sh"

@@ -45,7 +45,7 @@ namespace {
 TEST(AllocationTest, LinkTestAndMoveSearchesDoNotAllocate)
 {
     TLink link(nullptr);
-    SetBoard(link, TextFromGrid(RandomGrid(7, GameBoardSizes[3], 0.6, 12)));
+    SetBoard(link, TextFromGrid(RandomGrid(7, SuperSize, 0.6, 12)));
     const int rows = link.Params->Rows;
     const int cols = link.Params->Cols;
 

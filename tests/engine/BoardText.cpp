@@ -62,9 +62,8 @@ void SetBoard(TLink& engine, const BoardRows& rows)
         for (std::int32_t kind : row)
             tiles += kind != EmptyCell;
     engine.Params->TilesLeft = static_cast<std::uint8_t>(tiles);
-    // The board bitmap holds one bevel beyond the last column and the last row.
-    engine.BoardWidth = colCount * CellWidth + (BackCellWidth - CellWidth);
-    engine.BoardHeight = rowCount * CellHeight + (BackCellHeight - CellHeight);
+    engine.BoardWidth = BoardBitmapWidth(colCount);
+    engine.BoardHeight = BoardBitmapHeight(rowCount);
     engine.BoardDC = platform::Surface(QSize(engine.BoardWidth, engine.BoardHeight), engine.Scale());
 }
 

@@ -7,21 +7,13 @@
 
 namespace {
 
-struct BoardSize {
-    int rows;
-    int cols;
-};
-constexpr BoardSize Easy{9, 14};
-constexpr BoardSize Normal{10, 16};
-constexpr BoardSize Hard{11, 18};
-constexpr BoardSize Super{12, 20};
 
 enum class Axis { Column, Row };
 
 // An empty board of that size with `line` (one character per inner cell) in one column or row.
-BoardRows LineBoard(BoardSize size, Axis axis, int index, const std::string& line)
+BoardRows LineBoard(TBoardSize size, Axis axis, int index, const std::string& line)
 {
-    BoardRows rows(size.rows, std::string(size.cols, '.'));
+    BoardRows rows(size.Rows, std::string(size.Cols, '.'));
     for (int i = 0; i < static_cast<int>(line.size()); ++i) {
         if (axis == Axis::Column)
             rows[i + 1][index] = line[i];
@@ -55,7 +47,7 @@ protected:
 // is given, the pair's other cell lies in an empty line elsewhere and moves nothing there.
 struct LineCase {
     const char* name;
-    BoardSize size;
+    TBoardSize size;
     int level;
     Axis axis;
     std::string before;
@@ -91,24 +83,24 @@ TEST_P(CollapseLineTest, SlidesTheLineInEitherClickOrder)
 INSTANTIATE_TEST_SUITE_P(
     EasyBoard, CollapseLineTest,
     ::testing::Values(
-        LineCase{"NothingMovesAtLevel1", Easy, 1, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
-        LineCase{"NothingMovesAtAnUnknownLevel", Easy, 10, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
-        LineCase{"Level2FallsDown", Easy, 2, Axis::Column, "ab.de.g", {3, 6}, "..abdeg"},
-        LineCase{"Level3RisesUp", Easy, 3, Axis::Column, "ab.de.g", {3, 6}, "abdeg.."},
-        LineCase{"Level4AboveTheSplitRises", Easy, 4, Axis::Column, "a.cdefg", {2}, "acd.efg"},
-        LineCase{"Level4BelowTheSplitSinks", Easy, 4, Axis::Column, "abcde.g", {6}, "abc.deg"},
-        LineCase{"Level4AtTheSplitOnlyEmpties", Easy, 4, Axis::Column, "abc.efg", {4}, "abc.efg"},
-        LineCase{"Level4BothSidesOfTheSplit", Easy, 4, Axis::Column, "a.cde.g", {2, 6}, "acd..eg"},
-        LineCase{"Level5LeftHalfMovesLeft", Easy, 5, Axis::Row, "ab.defghijkl", {3}, "abdef.ghijkl"},
-        LineCase{"Level5RightHalfMovesRight", Easy, 5, Axis::Row, "abcdefgh.jkl", {9}, "abcdef.ghjkl"},
-        LineCase{"Level5LastLeftColumnMovesNothing", Easy, 5, Axis::Row, "abcde.ghijkl", {6}, "abcde.ghijkl"},
-        LineCase{"Level5FirstRightColumnMovesNothing", Easy, 5, Axis::Row, "abcdef.hijkl", {7}, "abcdef.hijkl"},
-        LineCase{"Level5TwoInTheLeftHalf", Easy, 5, Axis::Row, "a.c.efghijkl", {2, 4}, "acef..ghijkl"},
-        LineCase{"Level5TwoInTheRightHalf", Easy, 5, Axis::Row, "abcdefg.ij.l", {8, 11}, "abcdef..gijl"},
-        LineCase{"Level6MovesLeft", Easy, 6, Axis::Row, "a.cd.fghijkl", {2, 5}, "acdfghijkl.."},
-        LineCase{"Level7MovesRight", Easy, 7, Axis::Row, "a.cd.fghijkl", {2, 5}, "..acdfghijkl"},
-        LineCase{"Level8GathersRows", Easy, 8, Axis::Column, "a.cde.g", {2, 6}, ".acdeg."},
-        LineCase{"Level9GathersColumns", Easy, 9, Axis::Row, "ab.defghi.kl", {3, 10}, ".abdefghikl."}),
+        LineCase{"NothingMovesAtLevel1", EasySize, 1, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
+        LineCase{"NothingMovesAtAnUnknownLevel", EasySize, 10, Axis::Column, "ab.de.g", {3, 6}, "ab.de.g"},
+        LineCase{"Level2FallsDown", EasySize, 2, Axis::Column, "ab.de.g", {3, 6}, "..abdeg"},
+        LineCase{"Level3RisesUp", EasySize, 3, Axis::Column, "ab.de.g", {3, 6}, "abdeg.."},
+        LineCase{"Level4AboveTheSplitRises", EasySize, 4, Axis::Column, "a.cdefg", {2}, "acd.efg"},
+        LineCase{"Level4BelowTheSplitSinks", EasySize, 4, Axis::Column, "abcde.g", {6}, "abc.deg"},
+        LineCase{"Level4AtTheSplitOnlyEmpties", EasySize, 4, Axis::Column, "abc.efg", {4}, "abc.efg"},
+        LineCase{"Level4BothSidesOfTheSplit", EasySize, 4, Axis::Column, "a.cde.g", {2, 6}, "acd..eg"},
+        LineCase{"Level5LeftHalfMovesLeft", EasySize, 5, Axis::Row, "ab.defghijkl", {3}, "abdef.ghijkl"},
+        LineCase{"Level5RightHalfMovesRight", EasySize, 5, Axis::Row, "abcdefgh.jkl", {9}, "abcdef.ghjkl"},
+        LineCase{"Level5LastLeftColumnMovesNothing", EasySize, 5, Axis::Row, "abcde.ghijkl", {6}, "abcde.ghijkl"},
+        LineCase{"Level5FirstRightColumnMovesNothing", EasySize, 5, Axis::Row, "abcdef.hijkl", {7}, "abcdef.hijkl"},
+        LineCase{"Level5TwoInTheLeftHalf", EasySize, 5, Axis::Row, "a.c.efghijkl", {2, 4}, "acef..ghijkl"},
+        LineCase{"Level5TwoInTheRightHalf", EasySize, 5, Axis::Row, "abcdefg.ij.l", {8, 11}, "abcdef..gijl"},
+        LineCase{"Level6MovesLeft", EasySize, 6, Axis::Row, "a.cd.fghijkl", {2, 5}, "acdfghijkl.."},
+        LineCase{"Level7MovesRight", EasySize, 7, Axis::Row, "a.cd.fghijkl", {2, 5}, "..acdfghijkl"},
+        LineCase{"Level8GathersRows", EasySize, 8, Axis::Column, "a.cde.g", {2, 6}, ".acdeg."},
+        LineCase{"Level9GathersColumns", EasySize, 9, Axis::Row, "ab.defghi.kl", {3, 10}, ".abdefghikl."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Both sides of the split row M (level 4) and T (level 8), and of the split columns H (level 5)
@@ -116,36 +108,36 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Splits, CollapseLineTest,
     ::testing::Values(
-        LineCase{"NormalLevel4UpperSideRises", Normal, 4, Axis::Column, ".bcdefgh", {1}, "bcde.fgh"},
-        LineCase{"NormalLevel4LowerSideSinks", Normal, 4, Axis::Column, "abcdefg.", {8}, "abcd.efg"},
-        LineCase{"NormalLevel4AtM", Normal, 4, Axis::Column, "abcd.fgh", {5}, "abcd.fgh"},
-        LineCase{"NormalLevel8AtT", Normal, 8, Axis::Column, "abc.efgh", {4}, ".abcefgh"},
-        LineCase{"NormalLevel8BelowT", Normal, 8, Axis::Column, "abcd.fgh", {5}, "abcdfgh."},
-        LineCase{"NormalLevel5LeftOfH", Normal, 5, Axis::Row, "abcde.ghijklmn", {6}, "abcdeg.hijklmn"},
-        LineCase{"NormalLevel5AtH", Normal, 5, Axis::Row, "abcdef.hijklmn", {7}, "abcdef.hijklmn"},
-        LineCase{"NormalLevel5RightOfH1", Normal, 5, Axis::Row, "abcdefgh.jklmn", {9}, "abcdefg.hjklmn"},
-        LineCase{"NormalLevel9AtL", Normal, 9, Axis::Row, "abcdef.hijklmn", {7}, ".abcdefhijklmn"},
-        LineCase{"NormalLevel9RightOfL", Normal, 9, Axis::Row, "abcdefg.ijklmn", {8}, "abcdefgijklmn."},
-        LineCase{"EasyLevel9AtL", Easy, 9, Axis::Row, "abcde.ghijkl", {6}, ".abcdeghijkl"},
-        LineCase{"EasyLevel9RightOfL", Easy, 9, Axis::Row, "abcdef.hijkl", {7}, "abcdefhijkl."},
-        LineCase{"HardLevel4AboveM", Hard, 4, Axis::Column, "abc.efghi", {4}, "abce.fghi"},
-        LineCase{"HardLevel4AtM", Hard, 4, Axis::Column, "abcd.fghi", {5}, "abcd.fghi"},
-        LineCase{"HardLevel8AtT", Hard, 8, Axis::Column, "abcd.fghi", {5}, ".abcdfghi"},
-        LineCase{"HardLevel8BelowT", Hard, 8, Axis::Column, "abcde.ghi", {6}, "abcdeghi."},
-        LineCase{"HardLevel5LeftOfH", Hard, 5, Axis::Row, "abcdef.hijklmnop", {7}, "abcdefh.ijklmnop"},
-        LineCase{"HardLevel5AtH", Hard, 5, Axis::Row, "abcdefg.ijklmnop", {8}, "abcdefg.ijklmnop"},
-        LineCase{"HardLevel5RightOfH1", Hard, 5, Axis::Row, "abcdefghi.klmnop", {10}, "abcdefgh.iklmnop"},
-        LineCase{"HardLevel9AtL", Hard, 9, Axis::Row, "abcdefg.ijklmnop", {8}, ".abcdefgijklmnop"},
-        LineCase{"HardLevel9RightOfL", Hard, 9, Axis::Row, "abcdefgh.jklmnop", {9}, "abcdefghjklmnop."},
-        LineCase{"SuperLevel4AboveM", Super, 4, Axis::Column, "abcd.fghij", {5}, "abcdf.ghij"},
-        LineCase{"SuperLevel4AtM", Super, 4, Axis::Column, "abcde.ghij", {6}, "abcde.ghij"},
-        LineCase{"SuperLevel8AtT", Super, 8, Axis::Column, "abcd.fghij", {5}, ".abcdfghij"},
-        LineCase{"SuperLevel8BelowT", Super, 8, Axis::Column, "abcde.ghij", {6}, "abcdeghij."},
-        LineCase{"SuperLevel5LeftOfH", Super, 5, Axis::Row, "abcdefg.ijklmnopqr", {8}, "abcdefgi.jklmnopqr"},
-        LineCase{"SuperLevel5AtH1", Super, 5, Axis::Row, "abcdefghi.klmnopqr", {10}, "abcdefghi.klmnopqr"},
-        LineCase{"SuperLevel5RightOfH1", Super, 5, Axis::Row, "abcdefghij.lmnopqr", {11}, "abcdefghi.jlmnopqr"},
-        LineCase{"SuperLevel9AtL", Super, 9, Axis::Row, "abcdefgh.jklmnopqr", {9}, ".abcdefghjklmnopqr"},
-        LineCase{"SuperLevel9RightOfL", Super, 9, Axis::Row, "abcdefghi.klmnopqr", {10}, "abcdefghiklmnopqr."}),
+        LineCase{"NormalLevel4UpperSideRises", NormalSize, 4, Axis::Column, ".bcdefgh", {1}, "bcde.fgh"},
+        LineCase{"NormalLevel4LowerSideSinks", NormalSize, 4, Axis::Column, "abcdefg.", {8}, "abcd.efg"},
+        LineCase{"NormalLevel4AtM", NormalSize, 4, Axis::Column, "abcd.fgh", {5}, "abcd.fgh"},
+        LineCase{"NormalLevel8AtT", NormalSize, 8, Axis::Column, "abc.efgh", {4}, ".abcefgh"},
+        LineCase{"NormalLevel8BelowT", NormalSize, 8, Axis::Column, "abcd.fgh", {5}, "abcdfgh."},
+        LineCase{"NormalLevel5LeftOfH", NormalSize, 5, Axis::Row, "abcde.ghijklmn", {6}, "abcdeg.hijklmn"},
+        LineCase{"NormalLevel5AtH", NormalSize, 5, Axis::Row, "abcdef.hijklmn", {7}, "abcdef.hijklmn"},
+        LineCase{"NormalLevel5RightOfH1", NormalSize, 5, Axis::Row, "abcdefgh.jklmn", {9}, "abcdefg.hjklmn"},
+        LineCase{"NormalLevel9AtL", NormalSize, 9, Axis::Row, "abcdef.hijklmn", {7}, ".abcdefhijklmn"},
+        LineCase{"NormalLevel9RightOfL", NormalSize, 9, Axis::Row, "abcdefg.ijklmn", {8}, "abcdefgijklmn."},
+        LineCase{"EasyLevel9AtL", EasySize, 9, Axis::Row, "abcde.ghijkl", {6}, ".abcdeghijkl"},
+        LineCase{"EasyLevel9RightOfL", EasySize, 9, Axis::Row, "abcdef.hijkl", {7}, "abcdefhijkl."},
+        LineCase{"HardLevel4AboveM", HardSize, 4, Axis::Column, "abc.efghi", {4}, "abce.fghi"},
+        LineCase{"HardLevel4AtM", HardSize, 4, Axis::Column, "abcd.fghi", {5}, "abcd.fghi"},
+        LineCase{"HardLevel8AtT", HardSize, 8, Axis::Column, "abcd.fghi", {5}, ".abcdfghi"},
+        LineCase{"HardLevel8BelowT", HardSize, 8, Axis::Column, "abcde.ghi", {6}, "abcdeghi."},
+        LineCase{"HardLevel5LeftOfH", HardSize, 5, Axis::Row, "abcdef.hijklmnop", {7}, "abcdefh.ijklmnop"},
+        LineCase{"HardLevel5AtH", HardSize, 5, Axis::Row, "abcdefg.ijklmnop", {8}, "abcdefg.ijklmnop"},
+        LineCase{"HardLevel5RightOfH1", HardSize, 5, Axis::Row, "abcdefghi.klmnop", {10}, "abcdefgh.iklmnop"},
+        LineCase{"HardLevel9AtL", HardSize, 9, Axis::Row, "abcdefg.ijklmnop", {8}, ".abcdefgijklmnop"},
+        LineCase{"HardLevel9RightOfL", HardSize, 9, Axis::Row, "abcdefgh.jklmnop", {9}, "abcdefghjklmnop."},
+        LineCase{"SuperLevel4AboveM", SuperSize, 4, Axis::Column, "abcd.fghij", {5}, "abcdf.ghij"},
+        LineCase{"SuperLevel4AtM", SuperSize, 4, Axis::Column, "abcde.ghij", {6}, "abcde.ghij"},
+        LineCase{"SuperLevel8AtT", SuperSize, 8, Axis::Column, "abcd.fghij", {5}, ".abcdfghij"},
+        LineCase{"SuperLevel8BelowT", SuperSize, 8, Axis::Column, "abcde.ghij", {6}, "abcdeghij."},
+        LineCase{"SuperLevel5LeftOfH", SuperSize, 5, Axis::Row, "abcdefg.ijklmnopqr", {8}, "abcdefgi.jklmnopqr"},
+        LineCase{"SuperLevel5AtH1", SuperSize, 5, Axis::Row, "abcdefghi.klmnopqr", {10}, "abcdefghi.klmnopqr"},
+        LineCase{"SuperLevel5RightOfH1", SuperSize, 5, Axis::Row, "abcdefghij.lmnopqr", {11}, "abcdefghi.jlmnopqr"},
+        LineCase{"SuperLevel9AtL", SuperSize, 9, Axis::Row, "abcdefgh.jklmnopqr", {9}, ".abcdefghjklmnopqr"},
+        LineCase{"SuperLevel9RightOfL", SuperSize, 9, Axis::Row, "abcdefghi.klmnopqr", {10}, "abcdefghiklmnopqr."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CollapseTest, PairInTwoColumnsGivesTheSameBoardInEitherClickOrder)
@@ -181,7 +173,7 @@ TEST_F(CollapseTest, PairInTwoColumnsGivesTheSameBoardInEitherClickOrder)
 
 TEST_F(CollapseTest, ClearsTheSelectionAndRedrawsTheWholeBoardOnce)
 {
-    SetBoard(engine, LineBoard(Easy, Axis::Column, LineIndex, "ab.de.g"));
+    SetBoard(engine, LineBoard(EasySize, Axis::Column, LineIndex, "ab.de.g"));
     engine.Params->BackStyle = 1;
     engine.BoardDC.fillRect(QRect(0, 0, engine.BoardWidth, engine.BoardHeight), Qt::white);
     int redraws = 0;
@@ -200,7 +192,7 @@ TEST_F(CollapseTest, ClearsTheSelectionAndRedrawsTheWholeBoardOnce)
 
 TEST_F(CollapseTest, WithNothingSelectedTouchesNoCell)
 {
-    const BoardRows board = LineBoard(Easy, Axis::Column, LineIndex, "abcdefg");
+    const BoardRows board = LineBoard(EasySize, Axis::Column, LineIndex, "abcdefg");
     SetBoard(engine, board);
 #ifdef QT_NO_DEBUG
     Collapse(engine, 2, Pair{EmptyCell, EmptyCell, EmptyCell, EmptyCell});

@@ -11,20 +11,19 @@
 
 namespace {
 
-struct BoardSize {
-    int rows;
-    int cols;
+struct DealtSize {
+    TBoardSize board;
     int tiles;
     int kinds;
     int width;   // board bitmap in pixels
     int height;
 };
 
-const std::vector<BoardSize> AllSizes{
-    {9, 14, 84, 21, 579, 464},
-    {10, 16, 112, 28, 661, 515},
-    {11, 18, 144, 36, 743, 566},
-    {12, 20, 180, 45, 825, 617},
+const std::vector<DealtSize> AllSizes{
+    {EasySize, 84, 21, 579, 464},
+    {NormalSize, 112, 28, 661, 515},
+    {HardSize, 144, 36, 743, 566},
+    {SuperSize, 180, 45, 825, 617},
 };
 
 std::map<std::int32_t, int> KindCounts(const TLink& engine)
@@ -63,10 +62,10 @@ protected:
         platform::RecordSounds(false);
     }
 
-    void SetSize(int rows, int cols)
+    void SetSize(TBoardSize size)
     {
-        engine.Params->Rows = static_cast<std::uint8_t>(rows);
-        engine.Params->Cols = static_cast<std::uint8_t>(cols);
+        engine.Params->Rows = size.Rows;
+        engine.Params->Cols = size.Cols;
     }
 
     // A random source that answers from a list, and notes each range it was asked for.
@@ -86,14 +85,14 @@ protected:
 // One engine deals all four sizes in turn, as the next game or level would.
 TEST_F(DealTest, FillsEverySizeWithFourTilesOfEachKind)
 {
-    for (const BoardSize& size : AllSizes) {
-        SCOPED_TRACE(testing::Message() << size.rows << " x " << size.cols);
-        SetSize(size.rows, size.cols);
+    for (const DealtSize& size : AllSizes) {
+        SCOPED_TRACE(testing::Message() << int(size.board.Rows) << " x " << int(size.board.Cols));
+        SetSize(size.board);
         redraws = 0;
         engine.DealBoard();
 
-        ASSERT_EQ(static_cast<int>(engine.Grid.size()), size.rows);
-        ASSERT_EQ(static_cast<int>(engine.Grid.front().size()), size.cols);
+        ASSERT_EQ(static_cast<int>(engine.Grid.size()), size.board.Rows);
+        ASSERT_EQ(static_cast<int>(engine.Grid.front().size()), size.board.Cols);
         EXPECT_TRUE(BorderRingEmpty(engine));
         const auto counts = KindCounts(engine);
         EXPECT_EQ(static_cast<int>(counts.size()), size.kinds);
@@ -117,7 +116,7 @@ TEST_F(DealTest, FillsEverySizeWithFourTilesOfEachKind)
 
 TEST_F(DealTest, DrawsTheBackgroundThenOneNumberBelow10000PerCell)
 {
-    SetSize(9, 14);
+    SetSize(EasySize);
     AnswerWith({});
     engine.DealBoard();
     ASSERT_EQ(ranges.size(), 1u + 84u);
@@ -129,7 +128,7 @@ TEST_F(DealTest, DrawsTheBackgroundThenOneNumberBelow10000PerCell)
 // Drawing 0 every time takes the pool in its order: four of each kind, row by row.
 TEST_F(DealTest, AlwaysDrawingZeroDealsTheKindsInOrder)
 {
-    SetSize(9, 14);
+    SetSize(EasySize);
     AnswerWith({0});
     engine.DealBoard();
     EXPECT_EQ(engine.Params->BackStyle, 1);
@@ -150,7 +149,7 @@ TEST_F(DealTest, AlwaysDrawingZeroDealsTheKindsInOrder)
 // last cell, and the entries behind a taken one keep their order.
 TEST_F(DealTest, TakenEntriesCloseUpThePoolInOrder)
 {
-    SetSize(9, 14);
+    SetSize(EasySize);
     AnswerWith({1});
     engine.DealBoard();
     EXPECT_EQ(engine.Params->BackStyle, 2);
@@ -170,7 +169,7 @@ TEST_F(DealTest, TakenEntriesCloseUpThePoolInOrder)
 // The deal of a seeded generator, pinned so that any change in how a deal draws shows up.
 TEST_F(DealTest, SeededGeneratorGivesAKnownEasyDeal)
 {
-    SetSize(9, 14);
+    SetSize(EasySize);
     engine.SetRandomSource([generator = std::mt19937(2024)](std::int32_t n) mutable {
         return static_cast<std::int32_t>(generator() % static_cast<std::uint32_t>(n));
     });

@@ -236,12 +236,12 @@ TEST(LinkRuleDifferentialTest, AgreesWithAPathSearchOnRandomBoardsOfEverySize)
     std::mt19937 pick(12345);
     int linked = 0;
     int notLinked = 0;
-    for (const BoardSize size : GameBoardSizes) {
+    for (const TBoardSize size : BoardSizes) {
         for (std::uint32_t seed = 0; seed < 60; ++seed) {
             const double density = 0.15 + 0.8 * (seed % 10) / 10.0;
-            SetBoard(link, TextFromGrid(RandomGrid(seed, size, density, 45)));
-            std::uniform_int_distribution<int> row(1, size.rows - 2);
-            std::uniform_int_distribution<int> col(1, size.cols - 2);
+            SetBoard(link, TextFromGrid(RandomGrid(seed, size, density, KindCount)));
+            std::uniform_int_distribution<int> row(1, size.Rows - 2);
+            std::uniform_int_distribution<int> col(1, size.Cols - 2);
             for (int trial = 0; trial < 200; ++trial) {
                 const int r1 = row(pick), c1 = col(pick), r2 = row(pick), c2 = col(pick);
                 if ((r1 == r2 && c1 == c2) || link.Grid[r1][c1] == EmptyCell ||

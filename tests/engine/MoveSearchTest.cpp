@@ -135,9 +135,9 @@ TEST_F(MoveSearchTest, EmptyOrUndealtBoardHasNoMove)
 TEST(MoveSearchDifferentialTest, CountAndFirstPairAgreeWithAPathSearch)
 {
     TLink link(nullptr);
-    for (const BoardSize size : GameBoardSizes) {
+    for (const TBoardSize size : BoardSizes) {
         for (std::uint32_t seed = 0; seed < 25; ++seed) {
-            const int kinds = (size.rows - 2) * (size.cols - 2) / 4;
+            const int kinds = (size.Rows - 2) * (size.Cols - 2) / 4;
             SetBoard(link, TextFromGrid(RandomGrid(seed, size, 0.3 + 0.025 * seed, kinds / 3)));
             const int expected = ReferenceCountMoves(link.Grid);
             ASSERT_EQ(link.CountMoves(), expected) << "seed " << seed;
@@ -146,12 +146,12 @@ TEST(MoveSearchDifferentialTest, CountAndFirstPairAgreeWithAPathSearch)
             if (expected == 0)
                 continue;
             // No pair whose first cell comes earlier in row-major order, nor an earlier partner.
-            const int first = link.HintRow1 * size.cols + link.HintCol1;
-            const int partner = link.HintRow2 * size.cols + link.HintCol2;
+            const int first = link.HintRow1 * size.Cols + link.HintCol1;
+            const int partner = link.HintRow2 * size.Cols + link.HintCol2;
             ASSERT_LT(first, partner);
-            for (int a = size.cols; a <= first; ++a) {
-                for (int b = a + 1; b < (a == first ? partner : size.rows * size.cols); ++b) {
-                    const int ra = a / size.cols, ca = a % size.cols, rb = b / size.cols, cb = b % size.cols;
+            for (int a = size.Cols; a <= first; ++a) {
+                for (int b = a + 1; b < (a == first ? partner : size.Rows * size.Cols); ++b) {
+                    const int ra = a / size.Cols, ca = a % size.Cols, rb = b / size.Cols, cb = b % size.Cols;
                     if (link.Grid[ra][ca] != EmptyCell && link.Grid[ra][ca] == link.Grid[rb][cb]) {
                         ASSERT_FALSE(ReferenceCanLink(link.Grid, ca, ra, cb, rb))
                             << "earlier pair (" << ra << ", " << ca << ") (" << rb << ", " << cb << ")";

@@ -122,9 +122,9 @@ TEST_P(PlayoutTest, ClearsTheBoardKeepingItSoundAfterEveryMove)
 std::vector<Playout> EverySizeAndLevel()
 {
     std::vector<Playout> playouts;
-    for (const auto& [rows, cols] : std::initializer_list<std::pair<int, int>>{{9, 14}, {10, 16}, {11, 18}, {12, 20}})
+    for (const TBoardSize size : BoardSizes)
         for (int level = 1; level <= 9; ++level)
-            playouts.push_back({rows, cols, level});
+            playouts.push_back({size.Rows, size.Cols, level});
     return playouts;
 }
 

@@ -73,14 +73,14 @@ int ReferenceCountMoves(const TGrid& grid)
     return count;
 }
 
-TGrid RandomGrid(std::uint32_t seed, BoardSize size, double density, int kinds)
+TGrid RandomGrid(std::uint32_t seed, TBoardSize size, double density, int kinds)
 {
     std::mt19937 random(seed);
     std::bernoulli_distribution occupied(density);
     std::uniform_int_distribution<int> kind(0, kinds - 1);
-    TGrid grid(size.rows, std::vector<std::int32_t>(size.cols, EmptyCell));
-    for (int row = 1; row < size.rows - 1; ++row)
-        for (int col = 1; col < size.cols - 1; ++col)
+    TGrid grid(size.Rows, std::vector<std::int32_t>(size.Cols, EmptyCell));
+    for (int row = 1; row < size.Rows - 1; ++row)
+        for (int col = 1; col < size.Cols - 1; ++col)
             if (occupied(random))
                 grid[row][col] = kind(random);
     return grid;

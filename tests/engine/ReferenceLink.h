@@ -12,8 +12,4 @@ int ReferenceCountMoves(const TGrid& grid);
 
 // Random boards to compare the engine with the reference on: every inner cell holds a tile
 // with probability `density`, of a kind in 0..kinds-1; the border ring is empty.
-struct BoardSize {
-    int rows, cols;
-};
-inline constexpr BoardSize GameBoardSizes[] = {{9, 14}, {10, 16}, {11, 18}, {12, 20}};
-TGrid RandomGrid(std::uint32_t seed, BoardSize size, double density, int kinds);
+TGrid RandomGrid(std::uint32_t seed, TBoardSize size, double density, int kinds);

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int StyleCount = 10;
-constexpr int KindCount = 45;
 constexpr QRgb Black = 0xff000000;
 constexpr QRgb White = 0xffffffff;
 
@@ -18,7 +16,7 @@ QRgb PictureColour(int kind) { return qRgb(10 + kind * 5, 250 - kind * 5, 128 + 
 
 QImage TestBackgroundStrip()
 {
-    QImage strip(BackCellWidth, StyleCount * BackCellHeight, QImage::Format_RGB32);
+    QImage strip(BackCellWidth, BackStripStyles * BackCellHeight, QImage::Format_RGB32);
     strip.fill(Black);
     QPainter painter(&strip);
     const int bevel = BackCellWidth - CellWidth;
@@ -39,7 +37,7 @@ QImage TestBackgroundStrip()
 
 QImage TestTileSheet()
 {
-    QImage sheet(2 * TileSize, KindCount * TileSize, QImage::Format_RGB32);
+    QImage sheet(TileSheetWidth, TileSheetHeight, QImage::Format_RGB32);
     for (int kind = 0; kind < KindCount; ++kind) {
         for (int y = 0; y < TileSize; ++y) {
             for (int x = 0; x < TileSize; ++x) {

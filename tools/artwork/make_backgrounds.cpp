@@ -2,6 +2,7 @@
 // the top; and the same strip at twice the size, BK@2x.png, for HiDPI screens.
 // Usage: make_backgrounds <resources dir>
 #include "ImageFiles.h"
+#include "engine/Geometry.h"
 
 #include <QColor>
 #include <QImage>
@@ -11,11 +12,6 @@
 
 namespace {
 
-constexpr int StyleWidth = 46;
-constexpr int StyleHeight = 56;
-constexpr int FaceWidth = 41;
-constexpr int FaceHeight = 51;
-constexpr int StyleCount = 10;
 
 struct BlockColours {
     QColor face;
@@ -63,7 +59,7 @@ void paintBlock(QImage& strip, int top, const BlockColours& colours, int scale)
 {
     const QColor outline = scaled(colours.face, 0.55);
     const QColor highlight = mixed(colours.face, Qt::white, 0.6);
-    const int faceWidth = FaceWidth * scale, faceHeight = FaceHeight * scale;
+    const int faceWidth = CellWidth * scale, faceHeight = CellHeight * scale;
     for (int y = 0; y < faceHeight; ++y)
         for (int x = 0; x < faceWidth; ++x) {
             QColor c = colours.face;
@@ -73,7 +69,7 @@ void paintBlock(QImage& strip, int top, const BlockColours& colours, int scale)
                 c = highlight;
             strip.setPixelColor(x, top + y, c);
         }
-    for (int i = 0; i < (StyleWidth - FaceWidth) * scale; ++i) {
+    for (int i = 0; i < (BackCellWidth - CellWidth) * scale; ++i) {
         // Darker towards the outside, and the bottom side darker than the right.
         const int step = i / scale;
         const QColor right = scaled(colours.bevel, 1.05 - 0.1 * step);
@@ -87,7 +83,7 @@ void paintBlock(QImage& strip, int top, const BlockColours& colours, int scale)
 
 void paintFlat(QImage& strip, int top, const FlatStyle& style, int scale)
 {
-    const int width = StyleWidth * scale, height = StyleHeight * scale;
+    const int width = BackCellWidth * scale, height = BackCellHeight * scale;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const bool edge = x < scale || y < scale || x >= width - scale || y >= height - scale;
@@ -97,8 +93,8 @@ void paintFlat(QImage& strip, int top, const FlatStyle& style, int scale)
 
 QImage backgroundStrip(int scale)
 {
-    const int height = StyleHeight * scale;
-    QImage strip(StyleWidth * scale, height * StyleCount, QImage::Format_RGB32);
+    const int height = BackCellHeight * scale;
+    QImage strip(BackCellWidth * scale, height * BackStripStyles, QImage::Format_RGB32);
     strip.fill(Qt::black); // style 0, and the corners of the blocks
     for (int s = 0; s < int(Blocks.size()); ++s)
         paintBlock(strip, (s + 1) * height, Blocks[s], scale);

@@ -6,6 +6,7 @@
 // Usage: make_tiles <resources dir>
 #include "EmojiArt.h"
 #include "ImageFiles.h"
+#include "engine/Geometry.h"
 
 #include <QColor>
 #include <QGuiApplication>
@@ -22,8 +23,6 @@
 
 namespace {
 
-constexpr int TileSize = 39;
-constexpr int KindCount = 45;
 constexpr int OpaqueAlpha = 110;
 
 // Edge pixels kept by a cut-out mask are blended with a light neutral tone,
