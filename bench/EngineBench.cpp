@@ -2,14 +2,14 @@
 // recounts all linkable pairs and redraws the whole board.
 
 #include "engine/Link.h"
-#include "platform/Sound.h"
-#include "platform/System.h"
+#include "tests/support/EnginePlay.h"
+#include "tests/support/TestSwitches.h"
 
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <random>
+#include <limits>
 
 namespace {
 
@@ -17,11 +17,7 @@ namespace {
 struct SuperEngine {
     explicit SuperEngine(unsigned seed = 1, int level = 1)
     {
-        platform::SetSleepScaleForTesting(0);
-        platform::RecordSounds(true);
-        engine.SetRandomSource([generator = std::mt19937(seed)](std::int32_t n) mutable {
-            return static_cast<std::int32_t>(generator() % static_cast<std::uint32_t>(n));
-        });
+        engine.SetRandomSource(SeededRandom(seed));
         engine.Params->Rows = SuperSize.Rows;
         engine.Params->Cols = SuperSize.Cols;
         engine.Params->Level = static_cast<std::uint8_t>(level);
@@ -30,24 +26,12 @@ struct SuperEngine {
         engine.DealBoard();
     }
 
-    bool Click(int row, int col)
-    {
-        return engine.SelectCell(Qt::LeftButton, Qt::NoModifier, col * CellWidth + CellWidth / 2,
-                                 row * CellHeight + CellHeight / 2);
-    }
+    bool Click(int row, int col) { return ClickCell(engine, row, col); }
 
     // One turn of the window: reshuffle while dead, take the hinted pair, remove, collapse.
-    void PlayOnePair()
-    {
-        while (!engine.FindMove())
-            engine.Reshuffle();
-        engine.ShowHint();
-        Click(engine.HintRow1, engine.HintCol1);
-        Click(engine.HintRow2, engine.HintCol2);
-        engine.RemovePair();
-        engine.CollapseBoard();
-    }
+    void PlayOnePair() { PlayHintedPair(engine, std::numeric_limits<int>::max()); }
 
+    TestSwitches switches;
     TLink engine{nullptr};
     long redraws = 0;
 };

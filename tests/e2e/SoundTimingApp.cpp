@@ -3,7 +3,7 @@
 // level-end message box shows, in milliseconds since the epoch, then answers the box and quits.
 //
 // Usage: sound_timing_app <folder for the settings file>
-#include "tests/engine/BoardText.h"
+#include "tests/support/BoardText.h"
 #include "ui/ClientArea.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"

@@ -2,7 +2,7 @@
 // allocate. This file replaces the global allocation functions of the test binary with ones
 // that count.
 
-#include "BoardText.h"
+#include "tests/support/BoardText.h"
 #include "ReferenceLink.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,13 @@
-#include "BoardText.h"
+#include "tests/support/BoardText.h"
+
+#include "tests/support/EnginePlay.h"
+#include "tests/support/TestSwitches.h"
 
 #include "platform/Sound.h"
-#include "platform/System.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <random>
 #include <vector>
 
 namespace {
@@ -26,16 +27,6 @@ const std::vector<DealtSize> AllSizes{
     {SuperSize, 180, 45, 825, 617},
 };
 
-std::map<std::int32_t, int> KindCounts(const TLink& engine)
-{
-    std::map<std::int32_t, int> counts;
-    for (const auto& row : engine.Grid)
-        for (std::int32_t kind : row)
-            if (kind != EmptyCell)
-                ++counts[kind];
-    return counts;
-}
-
 bool BorderRingEmpty(const TLink& engine)
 {
     const int rows = static_cast<int>(engine.Grid.size());
@@ -49,18 +40,7 @@ bool BorderRingEmpty(const TLink& engine)
 
 class DealTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        platform::SetSleepScaleForTesting(0);
-        platform::RecordSounds(true);
-        platform::ClearRecordedSounds();
-        engine.OnRedraw = [&](TLink*) { ++redraws; };
-    }
-    void TearDown() override
-    {
-        platform::SetSleepScaleForTesting(1);
-        platform::RecordSounds(false);
-    }
+    void SetUp() override { engine.OnRedraw = [&](TLink*) { ++redraws; }; }
 
     void SetSize(TBoardSize size)
     {
@@ -77,6 +57,7 @@ protected:
         });
     }
 
+    TestSwitches switches_;
     TLink engine{nullptr};
     int redraws = 0;
     std::vector<std::int32_t> ranges;
@@ -94,7 +75,7 @@ TEST_F(DealTest, FillsEverySizeWithFourTilesOfEachKind)
         ASSERT_EQ(static_cast<int>(engine.Grid.size()), size.board.Rows);
         ASSERT_EQ(static_cast<int>(engine.Grid.front().size()), size.board.Cols);
         EXPECT_TRUE(BorderRingEmpty(engine));
-        const auto counts = KindCounts(engine);
+        const auto counts = CountKinds(engine);
         EXPECT_EQ(static_cast<int>(counts.size()), size.kinds);
         EXPECT_EQ(counts.begin()->first, 0);
         EXPECT_EQ(counts.rbegin()->first, size.kinds - 1);
@@ -170,9 +151,7 @@ TEST_F(DealTest, TakenEntriesCloseUpThePoolInOrder)
 TEST_F(DealTest, SeededGeneratorGivesAKnownEasyDeal)
 {
     SetSize(EasySize);
-    engine.SetRandomSource([generator = std::mt19937(2024)](std::int32_t n) mutable {
-        return static_cast<std::int32_t>(generator() % static_cast<std::uint32_t>(n));
-    });
+    engine.SetRandomSource(SeededRandom(2024));
     engine.DealBoard();
     EXPECT_EQ(engine.Params->BackStyle, 3);
     EXPECT_EQ(BoardText(engine), (BoardRows{
@@ -220,13 +199,13 @@ TEST_F(ReshuffleTest, KeepsTheCellsKindsAndSelection)
     engine.SelRow = 2;
     engine.SelCol = 3;
     const auto occupied = Occupied(engine);
-    const auto counts = KindCounts(engine);
+    const auto counts = CountKinds(engine);
     AnswerWith({7, 4242, 13, 9998, 1, 500});
 
     engine.Reshuffle();
 
     EXPECT_EQ(Occupied(engine), occupied);
-    EXPECT_EQ(KindCounts(engine), counts);
+    EXPECT_EQ(CountKinds(engine), counts);
     EXPECT_NE(BoardText(engine), halfCleared);
     EXPECT_EQ(engine.SelRow, 2);
     EXPECT_EQ(engine.SelCol, 3);

@@ -1,4 +1,4 @@
-#include "BoardText.h"
+#include "tests/support/BoardText.h"
 #include "ReferenceLink.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
-#include "BoardText.h"
+#include "tests/support/BoardText.h"
 
-#include "platform/Sound.h"
-#include "platform/System.h"
+#include "tests/support/EnginePlay.h"
+#include "tests/support/TestSwitches.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <random>
+#include <optional>
 #include <string>
 
 // Whole levels played by the engine alone, as the window would: hint, click both tiles,
@@ -20,18 +20,6 @@ struct Playout {
     int cols;
     int level;
 };
-
-using KindCounts = std::map<std::int32_t, int>;
-
-KindCounts CountKinds(const TLink& engine)
-{
-    KindCounts counts;
-    for (const auto& row : engine.Grid)
-        for (std::int32_t kind : row)
-            if (kind != EmptyCell)
-                ++counts[kind];
-    return counts;
-}
 
 // The border ring empty, every kind an even number of times, TilesLeft the tiles on the grid.
 testing::AssertionResult BoardIsSound(const TLink& engine)
@@ -54,35 +42,16 @@ testing::AssertionResult BoardIsSound(const TLink& engine)
     return testing::AssertionSuccess();
 }
 
-bool Click(TLink& engine, int row, int col)
-{
-    return engine.SelectCell(Qt::LeftButton, Qt::NoModifier, col * CellWidth + CellWidth / 2,
-                             row * CellHeight + CellHeight / 2);
-}
-
 class PlayoutTest : public ::testing::TestWithParam<Playout> {
 protected:
-    void SetUp() override
-    {
-        platform::SetSleepScaleForTesting(0);
-        platform::RecordSounds(true);
-    }
-    void TearDown() override
-    {
-        platform::SetSleepScaleForTesting(1);
-        platform::RecordSounds(false);
-    }
+    TestSwitches switches_;
 };
-
-constexpr int MaxReshufflesPerDeadBoard = 200;
 
 TEST_P(PlayoutTest, ClearsTheBoardKeepingItSoundAfterEveryMove)
 {
     const auto [rows, cols, level] = GetParam();
     TLink engine(nullptr);
-    engine.SetRandomSource([generator = std::mt19937(rows * 100 + level)](std::int32_t n) mutable {
-        return static_cast<std::int32_t>(generator() % static_cast<std::uint32_t>(n));
-    });
+    engine.SetRandomSource(SeededRandom(rows * 100 + level));
     engine.Params->Rows = static_cast<std::uint8_t>(rows);
     engine.Params->Cols = static_cast<std::uint8_t>(cols);
     engine.Params->Level = static_cast<std::uint8_t>(level);
@@ -92,26 +61,13 @@ TEST_P(PlayoutTest, ClearsTheBoardKeepingItSoundAfterEveryMove)
 
     int moves = 0;
     while (engine.Params->TilesLeft > 0) {
-        for (int reshuffles = 0; !engine.FindMove(); ++reshuffles) {
-            ASSERT_LT(reshuffles, MaxReshufflesPerDeadBoard) << "no move found after reshuffling";
-            engine.Reshuffle();
-            ASSERT_TRUE(BoardIsSound(engine)) << "after a reshuffle, move " << moves;
-        }
-        engine.ShowHint();
-        const int row1 = engine.HintRow1, col1 = engine.HintCol1;
-        const int row2 = engine.HintRow2, col2 = engine.HintCol2;
-        ASSERT_NE(row1, EmptyCell) << "the hint found no pair, move " << moves;
-        const std::int32_t kind = engine.Grid[row1][col1];
-        ASSERT_EQ(engine.Grid[row2][col2], kind);
-
-        ASSERT_FALSE(Click(engine, row1, col1));
-        ASSERT_TRUE(Click(engine, row2, col2)) << "the hinted pair did not match, move " << moves;
-        engine.RemovePair();
-        KindCounts expected = CountKinds(engine);
-        engine.CollapseBoard();
+        std::map<std::int32_t, int> expected = CountKinds(engine);
+        const std::optional<CellPair> pair = PlayHintedPair(engine);
+        ASSERT_TRUE(pair) << "no pair found and matched after reshuffling, move " << moves;
         ++moves;
-
-        ASSERT_EQ(CountKinds(engine), expected) << "the collapse lost or made a tile, move " << moves;
+        if ((expected[pair->kind] -= 2) == 0)
+            expected.erase(pair->kind);
+        ASSERT_EQ(CountKinds(engine), expected) << "the turn lost or made a tile, move " << moves;
         ASSERT_TRUE(BoardIsSound(engine)) << "after move " << moves;
         ASSERT_EQ(engine.SelRow, EmptyCell);
     }

@@ -1,4 +1,4 @@
-#include "BoardText.h"
+#include "tests/support/BoardText.h"
 #include "TestSheets.h"
 
 #include <gtest/gtest.h>

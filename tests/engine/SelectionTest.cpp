@@ -1,4 +1,5 @@
-#include "BoardText.h"
+#include "tests/support/BoardText.h"
+#include "tests/support/TestSwitches.h"
 #include "TestSheets.h"
 
 #include "platform/Sound.h"
@@ -45,6 +46,7 @@ const std::vector<Step> SelectionTable{
 
 class SelectionTest : public ::testing::Test {
 protected:
+    TestSwitches switches_;
     void SetUp() override
     {
         UseTestSheets(link);
@@ -52,10 +54,8 @@ protected:
         link.Params->BackStyle = 1;
         link.RenderBoard();
         link.OnRedraw = [this](TLink*) { ++redraws; };
-        platform::RecordSounds(true);
         platform::ClearRecordedSounds();
     }
-    void TearDown() override { platform::RecordSounds(false); }
 
     bool Click(Cell cell)
     {

@@ -1,4 +1,4 @@
-#include "tests/ui/ModalAnswer.h"
+#include "tests/support/ModalAnswer.h"
 
 #include "platform/Desktop.h"
 #include "ui/Unit2.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/ModalAnswer.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/ui/ScoreFiles.h"
 
 #include "ui/LinkRecord.h"

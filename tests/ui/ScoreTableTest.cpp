@@ -1,4 +1,4 @@
-#include "tests/ui/ModalAnswer.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/ui/ScoreFiles.h"
 
 #include "platform/IniFile.h"
@@ -51,7 +51,7 @@ TEST_F(ScoreTableTest, SortExchangesEntriesTheGamesWay)
 TEST_F(ScoreTableTest, OnlyScoresAboveEntryTenAreRecordedBelowEqualOnes)
 {
     {
-        ModalAnswer<TWriteNameBox> unexpected(Typing(QStringLiteral("no")), false);
+        ExpectNoDialog<TWriteNameBox> unexpected;
         RecordHighScoreFor(nullptr, 0, QStringLiteral("1000"));
     }
     EXPECT_FALSE(QFile::exists(ScoreFile(0)));

@@ -1,9 +1,9 @@
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "platform/ProgressBar.h"
 #include "platform/Sound.h"
 #include "platform/System.h"
-#include "tests/ui/ModalAnswer.h"
+#include "tests/support/ModalAnswer.h"
 #include "ui/ClientArea.h"
 #include "ui/Unit2.h"
 #include "ui/WriteNameBox.h"
@@ -44,7 +44,7 @@ private:
 // Gives up without entering a name when a score qualifies.
 void DeclineNameEntry(TForm1& form)
 {
-    ModalAnswer<TWriteNameBox> answer([](TWriteNameBox* box) { box->btnNotWrite->click(); }, false);
+    ExpectNoDialog<TWriteNameBox> noNameEntry;
     form.mmiQuitClick();
 }
 
@@ -292,7 +292,7 @@ TEST_F(GamePlayTest, ClosingTheWindowBehindTheLevelEndMessageEndsTheGameCleanly)
 {
     TForm1& form = Open();
     StartEasyWith(EasyBoardLastPair);
-    ModalAnswer<TWriteNameBox> name([](TWriteNameBox* box) { box->btnNotWrite->click(); }, false);
+    ExpectNoDialog<TWriteNameBox> name;
     ModalAnswer<TForm2> message([&](TForm2* box) {
         form.close();
         box->close();

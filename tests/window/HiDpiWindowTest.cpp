@@ -1,6 +1,6 @@
 // The main window on a screen of device pixel ratio 2: what reaches the screen is the artwork
 // made at twice the size, pixel for pixel, not the small bitmaps blown up.
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "platform/Jpeg.h"
 #include "platform/Resources.h"

@@ -1,8 +1,8 @@
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "engine/Global.h"
 #include "platform/ProgressBar.h"
-#include "tests/ui/ModalAnswer.h"
+#include "tests/support/ModalAnswer.h"
 #include "ui/ClientArea.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // The main window on a screen scaled by 2. The scale is fixed when the application object is
 // made, so these tests run in a process of their own with a main of their own.
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "ui/ClientArea.h"
 

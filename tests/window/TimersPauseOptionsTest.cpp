@@ -1,10 +1,10 @@
-#include "WindowFixture.h"
+#include "tests/support/WindowFixture.h"
 
 #include "engine/Global.h"
 #include "platform/Desktop.h"
 #include "platform/ProgressBar.h"
 #include "platform/Sound.h"
-#include "tests/ui/ModalAnswer.h"
+#include "tests/support/ModalAnswer.h"
 #include "ui/ClientArea.h"
 #include "ui/LinkRecord.h"
 #include "ui/Unit2.h"
@@ -355,7 +355,7 @@ TEST_F(OptionsTest, InstructionsOpenReadMeOfTheCurrentDirectoryOrSayItIsMissing)
 
     WriteFile(QStringLiteral("ReadMe.txt"), "text");
     {
-        ModalAnswer<TForm2> noBox([](TForm2* box) { box->close(); }, false);
+        ExpectNoDialog<TForm2> noBox;
         form.mmiReadMe->trigger();
     }
     EXPECT_EQ(platform::RecordedDesktopRequests(), QStringList(QStringLiteral("file:") + FilePath(QStringLiteral("ReadMe.txt"))));
@@ -368,14 +368,14 @@ TEST_F(RobustnessTest, MashingNeverCrashesLeaksAnEngineOrWrapsACounter)
     TForm1& form = Open();
     QWidget other;
     other.show();
-    ModalAnswer<TForm2> messages([](TForm2* box) { box->close(); }, false);
+    ExpectNoDialog<TForm2> messages;
     QRandomGenerator random(20261208);
     const Qt::Key keys[] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F8};
     for (int step = 0; step < 400; ++step) {
         // Every dialog that may come is answered at once.
-        ModalAnswer<TWriteNameBox> names([](TWriteNameBox* box) { box->close(); }, false);
-        ModalAnswer<QMessageBox> boxes([](QMessageBox* box) { box->accept(); }, false);
-        ModalAnswer<TForm2> gameMessages([](TForm2* box) { box->close(); }, false);
+        ExpectNoDialog<TWriteNameBox> names;
+        ExpectNoDialog<QMessageBox> boxes;
+        ExpectNoDialog<TForm2> gameMessages;
         switch (random.bounded(4)) {
         case 0:
             QTest::keyClick(&form, keys[random.bounded(7)]);

@@ -1,31 +1,21 @@
 #include "WindowFixture.h"
 
-#include "engine/Global.h"
-#include "platform/Desktop.h"
-#include "platform/Sound.h"
 #include "platform/System.h"
+#include "tests/support/EnginePlay.h"
 #include "ui/ClientArea.h"
 
-#include <QFile>
 #include <QTest>
 
 void WindowTest::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
-    platform::SetDataDirForTesting(dir_.path() + QLatin1Char('/'));
-    platform::SetSleepScaleForTesting(0);
-    platform::RecordSounds(true);
-    platform::ClearRecordedSounds();
-    platform::RecordDesktopRequests(true);
-    platform::ClearRecordedDesktopRequests();
+    switches_.emplace(dir_.path() + QLatin1Char('/'));
 }
 
 void WindowTest::TearDown()
 {
     form_.reset();
-    platform::SetSleepObserverForTesting({});
-    platform::SetDataDirForTesting(QString());
-    platform::SetScreenHeightForTesting(0);
+    switches_.reset();
 }
 
 QString WindowTest::FilePath(const QString& name) const
@@ -35,15 +25,12 @@ QString WindowTest::FilePath(const QString& name) const
 
 void WindowTest::WriteFile(const QString& name, const QByteArray& bytes)
 {
-    QFile file(FilePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(WriteFileBytes(FilePath(name), bytes));
 }
 
 QByteArray WindowTest::ReadFile(const QString& name) const
 {
-    QFile file(FilePath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadFileBytes(FilePath(name));
 }
 
 TForm1& WindowTest::Open(int screenHeight)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "tests/engine/BoardText.h"
+#include "tests/support/BoardText.h"
+#include "tests/support/TestSwitches.h"
 #include "ui/Unit1.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 // A main window on the offscreen platform, with its files in a fresh directory, the blocking
 // waits made instant, and the sounds and desktop requests recorded instead of played.
@@ -31,6 +33,7 @@ protected:
     QRgb WindowPixel(int x, int y) const;
 
     QTemporaryDir dir_;
+    std::optional<TestSwitches> switches_;
     std::unique_ptr<TForm1> form_;
 };
 
