@@ -202,7 +202,7 @@ QTableWidget* CreateGrid(QWidget* parent)
 }  // namespace
 
 TTopScore::TTopScore(QWidget* owner)
-    : QDialog(owner, FixedDialogFlags)
+    : TGameDialog(owner, FixedDialogFlags)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(370, 254);
@@ -296,10 +296,3 @@ void TTopScore::btnCloseClick()
     close();
 }
 
-void TTopScore::keyPressEvent(QKeyEvent* event)
-{
-    // No button of this dialog answers Escape.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/GameDialog.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QString>
@@ -63,7 +65,7 @@ private:
 
 // The high-score dialog: the ten entries of one difficulty, a difficulty switch and a clear
 // command.
-class TTopScore : public QDialog {
+class TTopScore : public TGameDialog {
     Q_OBJECT
 public:
     explicit TTopScore(QWidget* owner);
@@ -81,7 +83,6 @@ public:
     void btnCloseClick();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();

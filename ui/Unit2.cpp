@@ -25,7 +25,7 @@ QString ContactAddress()
 }
 
 TForm2::TForm2(QWidget* owner)
-    : QDialog(owner, FixedDialogFlags)
+    : TGameDialog(owner, FixedDialogFlags)
 {
     setFixedSize(MessageClientSize);
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
@@ -152,13 +152,6 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event)
-{
-    // Only the OK button closes the box from the keyboard.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}
 
 void ShowMessageBox(QWidget* owner, const QString& text, int layout)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/GameDialog.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -7,7 +9,7 @@ class QLabel;
 class QPushButton;
 
 // The game's own message box, also used for the about text with a clickable e-mail line.
-class TForm2 : public QDialog {
+class TForm2 : public TGameDialog {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* owner);
@@ -28,7 +30,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

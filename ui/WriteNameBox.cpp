@@ -19,7 +19,7 @@ const QString InitialName = QStringLiteral(" ");
 }  // namespace
 
 TWriteNameBox::TWriteNameBox(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    : TGameDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 13));
@@ -74,13 +74,6 @@ void TWriteNameBox::btnNotWriteClick()
     close();
 }
 
-void TWriteNameBox::keyPressEvent(QKeyEvent* event)
-{
-    // Neither button answers Escape.
-    if (event->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(event);
-}
 
 void TWriteNameBox::showEvent(QShowEvent* event)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/GameDialog.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -8,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 
 // Asks for the player's name after a top-ten score.
-class TWriteNameBox : public QDialog {
+class TWriteNameBox : public TGameDialog {
     Q_OBJECT
 public:
     explicit TWriteNameBox(QWidget* owner);
@@ -24,7 +26,6 @@ public:
     void btnNotWriteClick();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

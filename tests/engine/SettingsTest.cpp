@@ -1,9 +1,10 @@
 #include "engine/Global.h"
 #include "platform/IniFile.h"
 #include "platform/System.h"
+#include "tests/support/EnginePlay.h"
+#include "tests/support/TestSwitches.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,26 +13,12 @@ namespace {
 
 class SettingsTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        platform::SetDataDirForTesting(dir_.path() + QLatin1Char('/'));
-    }
-    void TearDown() override { platform::SetDataDirForTesting(QString()); }
-
-    void WriteSettings(const QByteArray& bytes)
-    {
-        QFile file(dir_.filePath(QStringLiteral("Game.ini")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray ReadSettings() const
-    {
-        QFile file(dir_.filePath(QStringLiteral("Game.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void WriteSettings(const QByteArray& bytes) { ASSERT_TRUE(WriteFileBytes(GameIniPath(), bytes)); }
+    QByteArray ReadSettings() const { return ReadFileBytes(GameIniPath()); }
+    QString GameIniPath() const { return dir_.filePath(QStringLiteral("Game.ini")); }
 
     QTemporaryDir dir_;
+    TestSwitches switches_{dir_.path() + QLatin1Char('/')};
 };
 
 TEST_F(SettingsTest, MissingFileGivesSoundOnMusicOffFirstSheet)
