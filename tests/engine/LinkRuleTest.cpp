@@ -23,7 +23,7 @@ class LinkRuleTest : public ::testing::Test {
 protected:
     void Board(const BoardRows& rows)
     {
-        SetBoard(link, rows);
+        SetBoard(link, EasyBoard(rows));
         link.StorePath4(-7, -7, -7, -7, -7, -7, -7, -7);
     }
 
@@ -43,11 +43,7 @@ TEST_F(LinkRuleTest, NeighboursInAColumnLinkStraightInEitherOrder)
            "..............",
            "..............",
            "...a..........",
-           "...a..........",
-           "..............",
-           "..............",
-           "..............",
-           ".............."});
+           "...a.........."});
     const Path straight{3, 3, 3, 3, 3, 4, 3, 4};
     EXPECT_EQ(Linked(3, 3, 3, 4), straight);
     EXPECT_EQ(Linked(3, 4, 3, 3), straight);
@@ -61,9 +57,7 @@ TEST_F(LinkRuleTest, OneTurnPrefersTheCornerInTheLeftTilesRow)
            "..............",
            "..............",
            "..............",
-           ".....a........",
-           "..............",
-           ".............."});
+           ".....a........"});
     EXPECT_EQ(Linked(2, 2, 5, 6), (Path{2, 2, 5, 6, 5, 2, 5, 2}));
     EXPECT_EQ(Linked(5, 6, 2, 2), (Path{2, 2, 5, 6, 5, 2, 5, 2}));
 
@@ -73,9 +67,7 @@ TEST_F(LinkRuleTest, OneTurnPrefersTheCornerInTheLeftTilesRow)
            "..............",
            "..............",
            "..............",
-           "..a...........",
-           "..............",
-           ".............."});
+           "..a..........."});
     EXPECT_EQ(Linked(2, 6, 5, 2), (Path{2, 6, 5, 2, 5, 6, 5, 6}));
 }
 
@@ -87,9 +79,7 @@ TEST_F(LinkRuleTest, OneTurnTakesTheOtherCornerWhenTheFirstIsBlocked)
            "..............",
            "..............",
            "..............",
-           ".....a........",
-           "..............",
-           ".............."});
+           ".....a........"});
     EXPECT_EQ(Linked(2, 2, 5, 6), (Path{2, 2, 5, 6, 2, 6, 2, 6}));
 }
 
@@ -101,9 +91,7 @@ TEST_F(LinkRuleTest, BlockedColumnLinksRoundANeighbouringColumn)
            "..............",
            "...b..........",
            "..............",
-           "...a..........",
-           "..............",
-           ".............."});
+           "...a.........."});
     // The first empty cell walking right from the first tile, then down its column.
     EXPECT_EQ(Linked(3, 2, 3, 6), (Path{3, 2, 3, 6, 4, 2, 4, 6}));
 }
@@ -118,9 +106,7 @@ TEST_F(LinkRuleTest, TwoTurnsWalkRightThenLeftThenUpThenDown)
                     "...a.b........",
                     "..............",
                     "...c..........",
-                    "......a.......",
-                    "..............",
-                    ".............."};
+                    "......a......."};
     const struct {
         int firstCol, firstRow;
         Path path;
@@ -138,14 +124,7 @@ TEST_F(LinkRuleTest, TwoTurnsWalkRightThenLeftThenUpThenDown)
 TEST_F(LinkRuleTest, TopRowLinksThroughTheBorderRow)
 {
     Board({"..............",
-           "..a.b.a.......",
-           "..............",
-           "..............",
-           "..............",
-           "..............",
-           "..............",
-           "..............",
-           ".............."});
+           "..a.b.a......."});
     const Path overTheTop{2, 1, 6, 1, 2, 0, 6, 0};
     EXPECT_EQ(Linked(2, 1, 6, 1), overTheTop);
     EXPECT_EQ(Linked(6, 1, 2, 1), overTheTop);
@@ -159,9 +138,7 @@ TEST_F(LinkRuleTest, LeftColumnLinksThroughTheBorderColumnAndTheOrderPicksTheSta
            "..............",
            ".c............",
            "..............",
-           ".ad...........",
-           "..............",
-           ".............."});
+           ".ad..........."});
     EXPECT_EQ(Linked(1, 2, 1, 6), (Path{1, 2, 1, 6, 0, 2, 0, 6}));
     EXPECT_EQ(Linked(1, 6, 1, 2), (Path{1, 6, 1, 2, 0, 6, 0, 2}));
 }
@@ -173,10 +150,7 @@ TEST_F(LinkRuleTest, BoxedInTilesDoNotLinkAndKeepThePath)
            "..bbbb........",
            "..bacb........",
            "..bcab........",
-           "..bbbb........",
-           "..............",
-           "..............",
-           ".............."});
+           "..bbbb........"});
     EXPECT_FALSE(link.CanLink(3, 3, 4, 4));
     EXPECT_FALSE(link.CanLink(4, 4, 3, 3));
     EXPECT_EQ(PathOf(link), Untouched);
@@ -185,14 +159,7 @@ TEST_F(LinkRuleTest, BoxedInTilesDoNotLinkAndKeepThePath)
 TEST_F(LinkRuleTest, RangeTestsIncludeBothBoundsInEitherOrder)
 {
     Board({"..............",
-           "..a...........",
-           "..............",
-           "..............",
-           "..............",
-           "..............",
-           "..............",
-           "..............",
-           ".............."});
+           "..a..........."});
     EXPECT_TRUE(link.ColumnClear(2, 2, 8));
     EXPECT_FALSE(link.ColumnClear(2, 8, 1));
     EXPECT_TRUE(link.RowClear(3, 13, 1));

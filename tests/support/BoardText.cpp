@@ -67,19 +67,20 @@ void SetBoard(TLink& engine, const BoardRows& rows)
     engine.BoardDC = platform::Surface(QSize(engine.BoardWidth, engine.BoardHeight), engine.Scale());
 }
 
+BoardRows EasyBoard(BoardRows rows)
+{
+    if (rows.size() < EasySize.Rows)
+        rows.resize(EasySize.Rows, std::string(EasySize.Cols, '.'));
+    return rows;
+}
+
 BoardRows BoardText(const TLink& engine)
 {
     return TextFromGrid(engine.Grid);
 }
 
-const BoardRows EasyBoardDeadBlock = {
+const BoardRows EasyBoardDeadBlock = EasyBoard({
     "..............",
     ".ab...........",
     ".ba...........",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-};
+});

@@ -25,6 +25,8 @@ TGrid GridFromText(const BoardRows& rows);
 BoardRows TextFromGrid(const TGrid& grid);
 
 void SetBoard(TLink& engine, const BoardRows& rows);
+// An easy board with `rows` at its top: the rows not given are empty.
+BoardRows EasyBoard(BoardRows rows);
 BoardRows BoardText(const TLink& engine);  // the engine's Grid as a text picture
 
 // An easy board whose only tiles, "ab" over "ba", can never be linked: each tile is walled in by

@@ -59,7 +59,7 @@ void WindowTest::ShowBoard(const BoardRows& rows)
 {
     TLink& engine = *form_->Engine;
     const std::int32_t backStyle = engine.Params->BackStyle;
-    SetBoard(engine, rows);
+    SetBoard(engine, EasyBoard(rows));
     engine.Params->BackStyle = backStyle;
     engine.CountMoves();
     engine.RenderBoard();
@@ -77,7 +77,7 @@ QRgb WindowTest::WindowPixel(int x, int y) const
     return form_->ClientArea->canvas().pixel(x, y) & 0xffffff;
 }
 
-const BoardRows EasyBoardOnePair = {
+const BoardRows EasyBoardOnePair = EasyBoard({
     "..............",
     ".ab...........",
     ".ba...........",
@@ -86,17 +86,9 @@ const BoardRows EasyBoardOnePair = {
     "..............",
     "..............",
     "...........cc.",
-    "..............",
-};
+});
 
-const BoardRows EasyBoardLastPair = {
+const BoardRows EasyBoardLastPair = EasyBoard({
     "..............",
     ".aa...........",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-};
+});

@@ -25,7 +25,8 @@ protected:
 
     TForm1& Open(int screenHeight = 1024);
     void Activate();
-    // Starts an easy game and replaces its deal with the given board, rendered and shown.
+    // Starts an easy game and replaces its deal with the given board (see EasyBoard), rendered
+    // and shown.
     TLink& StartEasyWith(const BoardRows& rows);
     void ShowBoard(const BoardRows& rows);
     // A left click on the centre of board cell (row, col).

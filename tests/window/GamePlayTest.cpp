@@ -133,12 +133,6 @@ TEST_F(GamePlayTest, MatchScoresFillsTheBarRemovesThePairAndFlashes)
         "..............",
         ".a..a.........",
         ".b...........b",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
     });
     engine.Params->TilesLeft = 4;
     form.ProgressBar1->setPosition(309);
@@ -164,11 +158,6 @@ TEST_F(GamePlayTest, MatchOnLevelTwoSlidesTheTilesAboveDownAndShowsIt)
         ".c..c.........",
         ".a..a.........",
         ".b...........b",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
     });
     engine.Params->SetLevel(2);
     ClickCell(2, 1);
@@ -312,11 +301,6 @@ TEST_F(GamePlayTest, ClearingLevelNineGoesBackToLevelOne)
         "..............",
         ".a............",
         ".a............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
-        "..............",
     });
     engine.Params->SetLevel(9);
     engine.Params->SetScore(1000);
