@@ -95,7 +95,9 @@ bool TLink::LinkOneTurn(int col1, int row1, int col2, int row2)
 
 bool TLink::LinkTwoTurns(int col1, int row1, int col2, int row2)
 {
-    const auto [xa, ya, xb, yb] = OrderEnds(col1, row1, col2, row2);
+    // Plain names, not a structured binding: clang before 16 cannot capture those in a lambda.
+    const Ends ends = OrderEnds(col1, row1, col2, row2);
+    const int xa = ends.xa, ya = ends.ya, xb = ends.xb, yb = ends.yb;
     const int lastCol = Params->Cols - 1;
     const int lastRow = Params->Rows - 1;
 

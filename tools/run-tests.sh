@@ -23,8 +23,9 @@ cmake --build "$build" -j"$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j"$jobs"
 
 step "fuzz targets"
-CC=clang CXX=clang++ cmake -S "$root/tests/fuzz" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$fuzz_build" -j"$jobs"
+CC=clang CXX=clang++ cmake -S "$root" -B "$fuzz_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENKARA_FUZZ=ON \
+  -DZENKARA_BUILD_TESTS=OFF -DZENKARA_BUILD_BENCH=OFF
+cmake --build "$fuzz_build" -j"$jobs" --target ini_fuzzer scores_fuzzer
 bash "$root/tests/fuzz/run-fuzzers.sh" "$fuzz_build" "$fuzz_seconds"
 
 step "sanitizer build and tests"

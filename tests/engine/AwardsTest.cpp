@@ -10,17 +10,12 @@
 namespace {
 
 // Once the pair "zz" is gone, exactly six pairs are linkable: one for each of a..f.
-const BoardRows SixPairsAfterZz{
+const BoardRows SixPairsAfterZz = EasyBoard({
     "..............",
     ".aa.bb.cc.zz..",
     "..............",
     ".dd.ee.ff.....",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-    "..............",
-};
+});
 constexpr int PairsAfterRemoval = 6;
 
 const QString ThreeResets = QString::fromUtf8("恭喜，赠送3个生命点及1000分！");
