@@ -145,7 +145,13 @@ bool IsAscii(const QString& text)
 // A section or key name as written in the file, matched without regard to case.
 class NameMatcher {
 public:
-    explicit NameMatcher(const QString& name) : name_(name), ascii_(IsAscii(name)) {}
+    explicit NameMatcher(const QString& name) : name_(name), ascii_(IsAscii(name))
+    {
+        if (ascii_ && !name.isEmpty()) {
+            lower_ = name[0].toLower().toLatin1();
+            upper_ = name[0].toUpper().toLatin1();
+        }
+    }
 
     bool matches(QByteArrayView raw) const
     {
@@ -159,16 +165,32 @@ public:
         return FromGbk(raw).compare(name_, Qt::CaseInsensitive) == 0;
     }
 
+    // Whether a name whose first byte is `first` can match: a quick test that spares the whole
+    // comparison for nearly every line of a file of millions of keys.
+    bool mayStartWith(char first) const
+    {
+        return lower_ == '\0' || first == lower_ || first == upper_;
+    }
+
 private:
     const QString& name_;
     bool ascii_;
+    char lower_ = '\0';  // the first letter of an ASCII name in both cases
+    char upper_ = '\0';
 };
+
+// The first byte of a name from `from` on (a key's at its line's start, a section's after '[').
+char FirstNameByte(QByteArrayView bytes, qsizetype from)
+{
+    const qsizetype first = SkipBlanks(bytes, from);
+    return first < bytes.size() ? bytes[first] : '\0';
+}
 
 // Where a section and one of its keys lie in the file, as indexes of its indexed lines.
 struct Location {
     std::optional<size_t> section;  // the section's header line
     std::optional<size_t> key;      // the key's line within it
-    size_t end = 0;                 // the next section's header line, or the number of lines
+    size_t end = 0;                 // without the key: the next section's header line, or the number of lines
 };
 
 Location Find(QByteArrayView bytes, const std::vector<quint32>& lines, const std::vector<bool>& isSection,
@@ -179,14 +201,21 @@ Location Find(QByteArrayView bytes, const std::vector<quint32>& lines, const std
     Location found;
     // The first section of that name is the one used; it ends where the next section starts.
     size_t i = 0;
-    while (i < lines.size() && !(isSection[i] && sectionName.matches(SectionNameAt(bytes, lines[i]))))
+    const auto isTheSection = [&](qsizetype start) {
+        return sectionName.mayStartWith(FirstNameByte(bytes, SkipBlanks(bytes, start) + 1))
+            && sectionName.matches(SectionNameAt(bytes, start));
+    };
+    while (i < lines.size() && !(isSection[i] && isTheSection(lines[i])))
         ++i;
     if (i == lines.size())
         return found;
     found.section = i;
-    for (++i; i < lines.size() && !isSection[i]; ++i)
-        if (!found.key && keyName.matches(KeyNameAt(bytes, lines[i])))
+    for (++i; i < lines.size() && !isSection[i]; ++i) {
+        if (keyName.mayStartWith(FirstNameByte(bytes, lines[i])) && keyName.matches(KeyNameAt(bytes, lines[i]))) {
             found.key = i;
+            return found;
+        }
+    }
     found.end = i;
     return found;
 }
@@ -362,6 +391,15 @@ Splice SettingValue(QByteArrayView bytes, const std::vector<quint32>& lines, con
     return {bytes.size(), 0, text, bytes.size()};
 }
 
+// How many lines of `text` can be section or key lines: no more than it has lines, nor than
+// it has '[' and '=' bytes. Room made for that many at once spares a huge file the copies of a
+// growing index.
+size_t MostIndexedLines(QByteArrayView text)
+{
+    const qsizetype lines = text.count('\n') + text.count('\r') + 1;
+    return static_cast<size_t>(std::min(lines, text.count('[') + text.count('=')));
+}
+
 // The files the index can hold: its offsets have 32 bits.
 constexpr qsizetype kMaxTextBytes = std::numeric_limits<quint32>::max();
 
@@ -402,8 +440,14 @@ void IniText::IndexLines(qsizetype from, qsizetype to, size_t at)
 {
     std::vector<quint32> starts;
     std::vector<bool> sections;
+    starts.reserve(MostIndexedLines(QByteArrayView(bytes_).sliced(from, to - from)));
     LineBreaks breaks(bytes_);
     for (qsizetype start = from; start < to;) {
+        // Empty lines are skipped at once: a file of millions of them costs no search each.
+        while (start < to && IsLineBreak(bytes_[start]))
+            ++start;
+        if (start == to)
+            break;
         const qsizetype end = breaks.Next(start);
         const LineKind kind = KindOf(QByteArrayView(bytes_).sliced(start, end - start));
         if (kind != LineKind::Other) {
@@ -413,7 +457,6 @@ void IniText::IndexLines(qsizetype from, qsizetype to, size_t at)
         start = NextLineStart(bytes_, end);
     }
     if (lines_.empty()) {
-        starts.shrink_to_fit();
         lines_ = std::move(starts);
         isSection_ = std::move(sections);
         return;
