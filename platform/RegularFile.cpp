@@ -184,15 +184,17 @@ bool IsReadOnly(const Target& target)
     return target.exists && (target.info.st_mode & S_IWUSR) == 0;
 }
 
-// Gives the new file the target's owner and permission bits. A new file that would belong to
-// someone else than the target does (it is made by whoever runs the game) is no replacement.
+// Gives the new file the target's owner, its group where the process may set it, and its
+// permission bits. A new file that would belong to someone else than the target does (it is
+// made by whoever runs the game) is no replacement.
 bool TakeOwnerAndMode(int fd, const Target& target)
 {
     if (!target.exists)
         return true;
     // The owner first: changing it may clear the set-id bits that the mode then restores.
-    return fchown(fd, target.info.st_uid, target.info.st_gid) == 0
-        && fchmod(fd, target.info.st_mode & kPermissionBits) == 0;
+    const uid_t owner = target.info.st_uid;
+    const bool ownerKept = fchown(fd, owner, target.info.st_gid) == 0 || fchown(fd, owner, gid_t(-1)) == 0;
+    return ownerKept && fchmod(fd, target.info.st_mode & kPermissionBits) == 0;
 }
 
 // Writes the new file next to the target and renames it over it.
