@@ -17,8 +17,8 @@ struct ScoreEntry {
     std::int32_t Score = 0;
     QString RecordTime;
     // The bytes the file held for Name and RecordTime (empty for an entry not read from it).
-    QByteArray NameBytes;
-    QByteArray RecordTimeBytes;
+    QByteArray NameBytes{};
+    QByteArray RecordTimeBytes{};
 };
 
 inline constexpr int ScoreCount = 10;
