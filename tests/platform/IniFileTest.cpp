@@ -105,7 +105,7 @@ TEST_F(IniFileTest, ReadsLoneCrLinesAndHeadersAsWindowsDoes)
 {
     writeBytes("[GameIni]\rSound=0\rPattern=3\r");
     IniFile ini(path());
-    EXPECT_FALSE(ini.ReadBool("GameIni", "Sound", true));
+    EXPECT_FALSE(ini.Read().ReadBool("GameIni", "Sound", true));
     ini.Update([](platform::IniText& text) {
         text.WriteBool("GameIni", "Sound", true);
         text.WriteInteger("GameIni", "Music", 1);
@@ -115,8 +115,9 @@ TEST_F(IniFileTest, ReadsLoneCrLinesAndHeadersAsWindowsDoes)
     // 廬's second byte is ']'; "[Note" is no header, so the keys after it stay in [GameIni].
     const QByteArray lu = "\x8F\x5D";
     writeBytes("[GameIni]\n[Note\r\nPattern=4\n[" + lu + "]\r\nk=" + lu + "\n");
-    EXPECT_EQ(ini.ReadInteger("GameIni", "Pattern", 1), 4);
-    EXPECT_EQ(ini.ReadString(QStringLiteral("廬"), "k", ""), QStringLiteral("廬"));
+    const platform::IniText text = ini.Read();
+    EXPECT_EQ(text.ReadInteger("GameIni", "Pattern", 1), 4);
+    EXPECT_EQ(text.ReadString(QStringLiteral("廬"), "k", ""), QStringLiteral("廬"));
 }
 
 TEST_F(IniFileTest, Utf16FileIsReadAndWrittenBackAsUtf16)
@@ -126,8 +127,8 @@ TEST_F(IniFileTest, Utf16FileIsReadAndWrittenBackAsUtf16)
     };
     writeBytes(utf16(QStringLiteral("[Name]\r\n1=张三\r\n2=😀\r\n")));
     IniFile ini(path());
-    EXPECT_EQ(ini.ReadString("Name", "1", ""), QStringLiteral("张三"));
-    ini.WriteString("Name", "3", QStringLiteral("李四"));
+    EXPECT_EQ(ini.Read().ReadString("Name", "1", ""), QStringLiteral("张三"));
+    ini.Update([](platform::IniText& text) { text.WriteString("Name", "3", QStringLiteral("李四")); });
     EXPECT_EQ(readBytes(), utf16(QStringLiteral("[Name]\r\n1=张三\r\n2=😀\r\n3=李四\r\n")));
 }
 
@@ -361,7 +362,8 @@ TEST_F(IniFileTest, ReplaceKeepsPermissionBitsWritesThroughALinkAndLeavesReadOnl
 
     // Read-only for its owner: kept, whoever runs the test (root may write anything).
     ASSERT_EQ(chmod(qPrintable(path(QStringLiteral("real.ini"))), 0444), 0);
-    EXPECT_THROW(IniFile(path()).WriteInteger("S", "k", 3), IniWriteError);
+    EXPECT_THROW(IniFile(path()).Update([](platform::IniText& text) { text.WriteInteger("S", "k", 3); }),
+                 IniWriteError);
     EXPECT_EQ(readBytes(QStringLiteral("real.ini")), QByteArray("[S]\nk=2\n"));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2);  // no temporary left
 }
