@@ -1,3 +1,4 @@
+#include "platform/RegularFile.h"
 #include "ui/Unit1.h"
 
 #include <QApplication>
@@ -18,6 +19,9 @@ void MapSongFace()
 
 int main(int argc, char** argv)
 {
+    // Before anything writes a file: the sound set-up and the settings must fail under a
+    // file-size limit, not kill the game.
+    platform::IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zenkara"));  // the data folder's name
     // One style everywhere, so the look and the bar colour do not depend on the desktop theme.
