@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-dev
   desktop-file-utils dpkg-dev file appstream
   pulseaudio pulseaudio-utils
+  weston qt6-wayland
 )
 
 missing=()
