@@ -17,24 +17,6 @@ readonly ball_w=155 ball_h=156
 
 source "$(dirname "$0")/e2e_common.sh"
 
-start_x_server() {
-  if ! command -v Xvfb >/dev/null; then
-    echo "SKIP: Xvfb is not installed"
-    exit $SKIPPED
-  fi
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  x_pid=$!
-  pids+=("$x_pid")
-  x_ready_or_gone() { [[ -s $work/display ]] || ! kill -0 "$x_pid" 2>/dev/null; }
-  wait_for 15 x_ready_or_gone || true
-  if [[ ! -s $work/display ]]; then
-    echo "SKIP: Xvfb could not start:"
-    cat "$work/xvfb.log"
-    exit $SKIPPED
-  fi
-  export DISPLAY=:$(head -n 1 "$work/display")
-}
-
 start_window_manager() {
   # The other window is a floating dialog that leaves the game in view.
   matchbox-window-manager -use_titlebar no -use_dialog_mode free -force_dialogs "$other_title" \
