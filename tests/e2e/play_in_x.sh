@@ -41,7 +41,7 @@ activate() {
 
 # The client area's top-left corner on the screen. The window asks for a fixed size, the menu
 # bar above the client area; the window manager may still stretch the window to the screen,
-# which leaves the client area where it was, below the menu bar at the window's left edge.
+# which leaves the client area centred in the room below the menu bar.
 client_x= client_y=
 locate_client_area() {
   local X Y WIDTH HEIGHT WINDOW SCREEN fixed_w fixed_h
@@ -50,8 +50,8 @@ locate_client_area() {
     sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1 \2/p')
   [[ $fixed_w == "$client_w" ]] || fail "the window asks to be ${fixed_w:-?} pixels wide, not $client_w"
   ((fixed_h > client_h)) || fail "the window asks to be ${fixed_h:-?} pixels high: no room for menu and client area"
-  client_x=$X
-  client_y=$((Y + fixed_h - client_h))
+  client_x=$((X + (WIDTH - client_w) / 2))
+  client_y=$((Y + fixed_h - client_h + (HEIGHT - fixed_h) / 2))
 }
 
 shot() { import -silent -window root "$work/shot.ppm" 2>>"$work/import.log"; }
