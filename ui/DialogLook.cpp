@@ -122,6 +122,14 @@ QString ProgramTitle()
 
 QFont PixelFont(const QString& family, int pixelSize)
 {
+    // fontconfig has no alias for the Windows names of the Song face; the game ships AR PL UMing.
+    static const bool songFaceMapped = [] {
+        const QString installedSong = QStringLiteral("AR PL UMing CN");
+        QFont::insertSubstitution(QString::fromUtf16(SongFamily), installedSong);
+        QFont::insertSubstitution(QStringLiteral("SimSun"), installedSong);
+        return true;
+    }();
+    Q_UNUSED(songFaceMapped);
     QFont font(family);
     font.setPixelSize(pixelSize);
     return font;

@@ -19,8 +19,8 @@ inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::CustomizeWi
 // The title of every dialog and of the main window.
 QString ProgramTitle();
 
-// Fonts are asked for by the names the game was designed with; the application maps
-// "宋体" to an installed Song face.
+// Fonts are asked for by the names the game was designed with; "宋体" is mapped to the
+// shipped Song face the first time a font is made.
 inline constexpr const char16_t* SongFamily = u"宋体";
 inline constexpr const char16_t* SansSerifFamily = u"MS Sans Serif";
 QFont PixelFont(const QString& family, int pixelSize);
