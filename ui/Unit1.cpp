@@ -235,10 +235,9 @@ void TForm1::LayOutClientArea()
     centralWidget()->adjustSize();
     HoldSize(this, sizeHint());
     Panel1->setGeometry(0, 0, ClientArea->width(), PanelHeight);
-    AnchorPanelLabels();
+    LayOutPanel();
     // The banner is anchored to the left and right edges: it widens with the window.
     lblAward->resize(AwardDesignWidth + ClientArea->width() - DesignWidth, AwardHeight);
-    ProgressBar1->move((ClientArea->width() - ProgressBar1->width()) / 2, 4);
 }
 
 // Screens over 700 pixels high have room for the super board under the status panel.

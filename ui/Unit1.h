@@ -178,7 +178,7 @@ private:
     void FormClose();
     void CreateMenus();
     void CreateStatusPanel();
-    void AnchorPanelLabels();
+    void LayOutPanel();
     void ShowCount(QLabel* label, std::int32_t count);
     void CreatePictures();
     void CreateTimers();

@@ -17,7 +17,6 @@
 #include <QLabel>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 namespace {
@@ -79,18 +78,21 @@ void TForm1::CreateStatusPanel()
 }
 
 // The right-hand labels keep their distance from the panel's right edge, as designed for a
-// 782-pixel-wide window. A count wider than its design width moves itself and the labels
-// before it to the left, so that it never runs into the caption after it.
-void TForm1::AnchorPanelLabels()
+// 782-pixel-wide window, and the countdown bar is centred. A count wider than its design width
+// moves itself and the labels before it to the left, so that it never runs into the caption
+// after it nor out of the panel, and the bar moves left as far as they need.
+void TForm1::LayOutPanel()
 {
     const int shift = Panel1->width() - DesignWidth;
-    int limit = std::numeric_limits<int>::max();
+    int limit = Panel1->width();
     for (auto [caption, value] : {std::pair{Label8, lblScore}, {Label6, lblPrompt}, {Label4, lblReSet}}) {
         const int left = std::min(DesignLeft(value) + shift, limit - value->width());
         value->move(left, value->y());
         caption->move(left - (DesignLeft(value) - DesignLeft(caption)), caption->y());
         limit = caption->x() - ValueGap;
     }
+    const int centred = (Panel1->width() - ProgressBar1->width()) / 2;
+    ProgressBar1->move(std::min(centred, limit - ProgressBar1->width()), ProgressBar1->y());
 }
 
 void TForm1::ShowLevel() { SetValue(lblLevel, LevelCaption(Engine->Params->Level)); }
@@ -108,7 +110,7 @@ void TForm1::ShowScore() { ShowCount(lblScore, Engine->Params->Score); }
 void TForm1::ShowCount(QLabel* label, std::int32_t count)
 {
     SetValue(label, QString::number(count));
-    AnchorPanelLabels();
+    LayOutPanel();
 }
 
 void TForm1::mmiPromptClick()
