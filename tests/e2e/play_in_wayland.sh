@@ -46,12 +46,19 @@ lit_box() {
     awk -v x="$1" -v y="$2" -F'[x+]' '{ if ($1 == 0 || $2 == 0) print "none"; else print $1 "x" $2 "+" $3 + x "+" $4 + y }'
 }
 
-# The game's window with its decoration: what is not the desktop's colour.
+# The bounding box of what is not the desktop's colour, but for the screen's top-left corner,
+# where the pointer waits while the window is looked for.
+readonly pointer_corner=32
+not_desktop() {
+  convert "$work/shot.ppm" -fill "#$desktop" -draw "rectangle 0,0 $pointer_corner,$pointer_corner" \
+    -fuzz 1% -fill black -opaque "#$desktop" -format '%@' info: 2>/dev/null
+}
+
+# The game's window with its decoration.
 win_x= win_y= win_w= win_h=
 locate_window() {
   shot || return 1
-  IFS='x+' read -r win_w win_h win_x win_y < <(convert "$work/shot.ppm" -fuzz 1% -fill black \
-    -opaque "#$desktop" -format '%@' info: 2>/dev/null)
+  IFS='x+' read -r win_w win_h win_x win_y < <(not_desktop)
   ((win_w >= client_w && win_h > client_h))
 }
 
@@ -101,8 +108,9 @@ game_gone() { ! kill -0 "$game_pid" 2>/dev/null; }
 cp "$exe" "$work/zenkara"
 start_x_server "${screen_w}x$screen_h"
 start_weston
-desktop_only() { shot && [[ $(convert "$work/shot.ppm" -fuzz 1% -fill black -opaque "#$desktop" -format '%@' info: 2>/dev/null) == 0x0+* ]]; }
+desktop_only() { shot && [[ $(not_desktop) == 0x0+* ]]; }
 wait_for 20 desktop_only || fail "weston shows no empty desktop"
+xdotool mousemove 0 0
 
 (cd "$work" && exec env QT_QPA_PLATFORM=wayland ./zenkara) >"$work/game.log" 2>&1 &
 game_pid=$!
