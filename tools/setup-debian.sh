@@ -36,6 +36,7 @@ test=(
   clang libclang-rt-dev
   desktop-file-utils appstream lintian
   pulseaudio pulseaudio-utils
+  weston qt6-wayland
 )
 
 usage() {

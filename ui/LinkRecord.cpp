@@ -258,7 +258,8 @@ TTopScore::TTopScore(QWidget* owner)
     : QDialog(owner, FixedDialogFlags)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFixedSize(370, 254);
+    HoldSize(this, QSize(370, 254));
+    CentreOnBlack(this);
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
     CreateControls();
     FormCreate();
