@@ -10,13 +10,22 @@ set(ZENKARA_DEB_COMPONENT deb)
 set(ZENKARA_DEB_PREFIX /usr)
 set(ZENKARA_DEB_GAMES_DIR games)
 set(ZENKARA_DEB_DATA_DIR share/games/zenkara)
+set(ZENKARA_DEB_DOC_DIR share/doc/zenkara)
 set(ZENKARA_METAINFO ${PROJECT_SOURCE_DIR}/app/example.zenkara.Zenkara.metainfo.xml)
+set(ZENKARA_CHANGELOG ${PROJECT_SOURCE_DIR}/app/changelog)
+set(ZENKARA_MANUAL_PAGE ${PROJECT_SOURCE_DIR}/app/zenkara.6)
 
 set(ZENKARA_EXE ${ZENKARA_DEB_PREFIX}/${ZENKARA_DEB_GAMES_DIR}/zenkara)
 set(ZENKARA_DIR ${ZENKARA_DEB_PREFIX}/${ZENKARA_DEB_DATA_DIR})
 configure_file(${PROJECT_SOURCE_DIR}/app/zenkara.desktop.in ${CMAKE_BINARY_DIR}/deb/zenkara.desktop @ONLY)
 
 install(TARGETS zenkara RUNTIME DESTINATION ${ZENKARA_DEB_GAMES_DIR}
+        COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+# Stripped as Debian strips its packages: besides the symbols, the compiler's notes, which the
+# program never reads.
+install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ZENKARA_DEB_GAMES_DIR}/zenkara\"
+                COMMAND_ERROR_IS_FATAL ANY)"
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/ReadMe.txt DESTINATION ${ZENKARA_DEB_DATA_DIR}
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
@@ -26,6 +35,26 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/icons/hicolor DESTINATION shar
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
 install(FILES ${ZENKARA_METAINFO} DESTINATION share/metainfo
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+install(FILES ${PROJECT_SOURCE_DIR}/app/copyright DESTINATION ${ZENKARA_DEB_DOC_DIR}
+        COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+
+# Debian keeps changelogs and manual pages compressed, without a time stamp, so that the same
+# sources give the same package. Compressed when configuring, and again when either changes.
+function(zenkara_install_gzipped source destination)
+  get_filename_component(name ${source} NAME)
+  set(gzipped ${CMAKE_BINARY_DIR}/deb/${name}.gz)
+  execute_process(COMMAND gzip -9 --no-name --stdout ${source} OUTPUT_FILE ${gzipped} COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  install(FILES ${gzipped} DESTINATION ${destination} COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+endfunction()
+zenkara_install_gzipped(${ZENKARA_CHANGELOG} ${ZENKARA_DEB_DOC_DIR})
+zenkara_install_gzipped(${ZENKARA_MANUAL_PAGE} share/man/man6)
+
+# The package's version comes from the project; its changelog must open with that version.
+file(STRINGS ${ZENKARA_CHANGELOG} changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^zenkara \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "app/changelog opens with '${changelog_head}', not version ${PROJECT_VERSION}")
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zenkara)
@@ -39,14 +68,14 @@ countdown bar limits each level, and the ten best scores of each of the
 four difficulties are kept.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX ${ZENKARA_DEB_PREFIX})
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};${ZENKARA_DEB_COMPONENT};/")
-set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zenkara maintainers <maintainers@users.noreply.c-seed-9e2e6bdf.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the packager; the font of the Chinese texts and the opener of
-# ReadMe.txt are not linked, so they are named here.
+# ReadMe.txt are not linked, so they are named here. The Wayland plugin is only recommended:
+# an X11-only machine runs the game without it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-arphic-uming)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 include(CPack)

@@ -4,8 +4,11 @@
 #include "platform/RegularFile.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace platform {
@@ -16,7 +19,7 @@ constexpr qsizetype kMaxValueBytes = 2047;
 
 bool IsBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
 }
 
 QByteArrayView Trimmed(QByteArrayView text)
@@ -30,60 +33,103 @@ QByteArrayView Trimmed(QByteArrayView text)
     return text.sliced(begin, end - begin);
 }
 
-// Where the line from `start` to `textEnd` lies, and what it holds.
-IniLine ParseLine(const QByteArray& bytes, qsizetype start, qsizetype textEnd, qsizetype next)
+bool IsLineBreak(char c)
 {
-    IniLine parsed{start, textEnd, next};
-    const QByteArrayView line(bytes.constData() + start, textEnd - start);
-    const auto offset = [&](QByteArrayView part) { return part.data() - line.data(); };
-    const QByteArrayView text = Trimmed(line);
-    parsed.blank = text.isEmpty();
-    QByteArrayView name;
-    if (text.startsWith('[')) {
-        const QByteArrayView inside = text.sliced(1);
-        const qsizetype close = inside.indexOf(']');
-        parsed.kind = IniLine::Kind::Section;
-        name = Trimmed(close < 0 ? inside : inside.first(close));
-    } else {
-        const qsizetype equals = line.indexOf('=');
-        if (equals < 0)
-            return parsed;
-        name = Trimmed(line.first(equals));
-        if (name.isEmpty())
-            return parsed;
-        parsed.kind = IniLine::Kind::Key;
-        parsed.valueStart = equals + 1;
+    return c == '\r' || c == '\n';
+}
+
+// The first byte of the line after the one whose line break is at `end`: CRLF is one break.
+qsizetype NextLineStart(QByteArrayView bytes, qsizetype end)
+{
+    if (end >= bytes.size())
+        return bytes.size();
+    return bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? end + 2 : end + 1;
+}
+
+// Finds the line breaks of a text front to back, keeping the next CR and the next LF found, so
+// that a text of one kind of line end is not searched to its end for the other at every line.
+class LineBreaks {
+public:
+    explicit LineBreaks(QByteArrayView bytes) : bytes_(bytes) {}
+
+    // The first line break at or after `from`, or the end of the text.
+    qsizetype Next(qsizetype from)
+    {
+        if (lf_ < from)
+            lf_ = Find('\n', from);
+        if (cr_ < from)
+            cr_ = Find('\r', from);
+        return std::min(lf_, cr_);
     }
-    parsed.nameStart = name.isEmpty() ? 0 : offset(name);
-    parsed.nameLength = name.size();
-    return parsed;
+
+private:
+    qsizetype Find(char c, qsizetype from) const
+    {
+        const qsizetype found = bytes_.sliced(from).indexOf(c);
+        return found < 0 ? bytes_.size() : from + found;
+    }
+
+    QByteArrayView bytes_;
+    qsizetype lf_ = -1;
+    qsizetype cr_ = -1;
+};
+
+qsizetype LineEnd(QByteArrayView bytes, qsizetype start)
+{
+    return LineBreaks(bytes).Next(start);
 }
 
-// The line that starts at `start`, a line boundary before `to`; lines end in LF or CRLF.
-IniLine ParseLineAt(const QByteArray& bytes, qsizetype start, qsizetype to)
+qsizetype SkipBlanks(QByteArrayView bytes, qsizetype i)
 {
-    const qsizetype lf = bytes.indexOf('\n', start);
-    const qsizetype end = lf < 0 || lf >= to ? to : lf;
-    qsizetype textEnd = end;
-    if (end == lf && lf > start && bytes[lf - 1] == '\r')
-        --textEnd;
-    const qsizetype next = end == lf ? lf + 1 : to;
-    return ParseLine(bytes, start, textEnd, next);
+    while (i < bytes.size() && IsBlank(bytes[i]))
+        ++i;
+    return i;
 }
 
-// Every line of `bytes`.
-std::vector<IniLine> ParseLines(const QByteArray& bytes)
+// The ']' that closes a header whose name starts at `from`, stepping over the two bytes of each
+// GBK character, whose second byte may be a ']'; -1 when the line has none.
+qsizetype HeaderClose(QByteArrayView line, qsizetype from)
 {
-    std::vector<IniLine> lines;
-    lines.reserve(static_cast<size_t>(bytes.count('\n')) + 1);
-    for (qsizetype start = 0; start < bytes.size(); start = lines.back().next)
-        lines.push_back(ParseLineAt(bytes, start, bytes.size()));
-    return lines;
+    for (qsizetype i = from; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (c == ']')
+            return i;
+        if (c >= 0x81 && c <= 0xFE)
+            ++i;
+    }
+    return -1;
 }
 
-QByteArrayView NameOf(const QByteArray& bytes, const IniLine& line)
+enum class LineKind { Other, Section, Key };
+
+// A section line is a '[' with its ']' on the line: an unclosed header starts no section. A key
+// line has a name before its first '='.
+LineKind KindOf(QByteArrayView line)
 {
-    return QByteArrayView(bytes.constData() + line.start + line.nameStart, line.nameLength);
+    const qsizetype first = SkipBlanks(line, 0);
+    if (first < line.size() && line[first] == '[' && HeaderClose(line, first + 1) >= 0)
+        return LineKind::Section;
+    const qsizetype equals = line.indexOf('=');
+    return equals >= 0 && !Trimmed(line.first(equals)).isEmpty() ? LineKind::Key : LineKind::Other;
+}
+
+// The name of the section line at `start`; it needs no search for the line's end, which may be
+// far off in a file of a line end of the other kind.
+QByteArrayView SectionNameAt(QByteArrayView bytes, qsizetype start)
+{
+    const qsizetype open = SkipBlanks(bytes, start) + 1;
+    return Trimmed(bytes.sliced(open, HeaderClose(bytes, open) - open));
+}
+
+// The first '=' of the key line at `start`.
+qsizetype EqualsAt(QByteArrayView bytes, qsizetype start)
+{
+    return start + bytes.sliced(start).indexOf('=');
+}
+
+QByteArrayView KeyNameAt(QByteArrayView bytes, qsizetype start)
+{
+    return Trimmed(bytes.sliced(start, EqualsAt(bytes, start) - start));
 }
 
 bool IsAscii(QByteArrayView bytes)
@@ -99,7 +145,13 @@ bool IsAscii(const QString& text)
 // A section or key name as written in the file, matched without regard to case.
 class NameMatcher {
 public:
-    explicit NameMatcher(const QString& name) : name_(name), ascii_(IsAscii(name)) {}
+    explicit NameMatcher(const QString& name) : name_(name), ascii_(IsAscii(name))
+    {
+        if (ascii_ && !name.isEmpty()) {
+            lower_ = name[0].toLower().toLatin1();
+            upper_ = name[0].toUpper().toLatin1();
+        }
+    }
 
     bool matches(QByteArrayView raw) const
     {
@@ -113,51 +165,59 @@ public:
         return FromGbk(raw).compare(name_, Qt::CaseInsensitive) == 0;
     }
 
+    // Whether a name whose first byte is `first` can match: a quick test that spares the whole
+    // comparison for nearly every line of a file of millions of keys.
+    bool mayStartWith(char first) const
+    {
+        return lower_ == '\0' || first == lower_ || first == upper_;
+    }
+
 private:
     const QString& name_;
     bool ascii_;
+    char lower_ = '\0';  // the first letter of an ASCII name in both cases
+    char upper_ = '\0';
 };
 
-// Where a section and one of its keys lie in the file, as indexes of its lines.
+// The first byte of a name from `from` on (a key's at its line's start, a section's after '[').
+char FirstNameByte(QByteArrayView bytes, qsizetype from)
+{
+    const qsizetype first = SkipBlanks(bytes, from);
+    return first < bytes.size() ? bytes[first] : '\0';
+}
+
+// Where a section and one of its keys lie in the file, as indexes of its indexed lines.
 struct Location {
-    std::optional<size_t> section;     // the section's header line
-    std::optional<size_t> key;         // the key's line within it
-    std::optional<size_t> lastFilled;  // the section's last non-blank line
+    std::optional<size_t> section;  // the section's header line
+    std::optional<size_t> key;      // the key's line within it
+    size_t end = 0;                 // without the key: the next section's header line, or the number of lines
 };
 
-Location Find(const QByteArray& bytes, const std::vector<IniLine>& lines, const std::vector<size_t>& sections,
+Location Find(QByteArrayView bytes, const std::vector<quint32>& lines, const std::vector<bool>& isSection,
               const QString& section, const QString& key)
 {
     const NameMatcher sectionName(section);
-    // The first section of that name is the one used; it ends where the next section starts.
-    const auto header = std::find_if(sections.begin(), sections.end(),
-                                     [&](size_t i) { return sectionName.matches(NameOf(bytes, lines[i])); });
-    Location found;
-    if (header == sections.end())
-        return found;
-    found.section = *header;
-    const size_t end = header + 1 == sections.end() ? lines.size() : header[1];
     const NameMatcher keyName(key);
-    for (size_t i = *header + 1; i < end; ++i) {
-        const IniLine& line = lines[i];
-        if (!line.blank)
-            found.lastFilled = i;
-        if (line.kind == IniLine::Kind::Key && keyName.matches(NameOf(bytes, line))) {
+    Location found;
+    // The first section of that name is the one used; it ends where the next section starts.
+    size_t i = 0;
+    const auto isTheSection = [&](qsizetype start) {
+        return sectionName.mayStartWith(FirstNameByte(bytes, SkipBlanks(bytes, start) + 1))
+            && sectionName.matches(SectionNameAt(bytes, start));
+    };
+    while (i < lines.size() && !(isSection[i] && isTheSection(lines[i])))
+        ++i;
+    if (i == lines.size())
+        return found;
+    found.section = i;
+    for (++i; i < lines.size() && !isSection[i]; ++i) {
+        if (keyName.mayStartWith(FirstNameByte(bytes, lines[i])) && keyName.matches(KeyNameAt(bytes, lines[i]))) {
             found.key = i;
-            break;
+            return found;
         }
     }
+    found.end = i;
     return found;
-}
-
-// The indexes of the section lines among `lines`.
-std::vector<size_t> SectionsOf(const std::vector<IniLine>& lines)
-{
-    std::vector<size_t> sections;
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].kind == IniLine::Kind::Section)
-            sections.push_back(i);
-    return sections;
 }
 
 bool IsQuote(char c)
@@ -201,17 +261,16 @@ QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
     return bytes.first(end);
 }
 
-std::optional<QByteArrayView> ReadRaw(const QByteArray& bytes, const std::vector<IniLine>& lines,
-                                      const std::vector<size_t>& sections, const QString& section,
+std::optional<QByteArrayView> ReadRaw(QByteArrayView bytes, const std::vector<quint32>& lines,
+                                      const std::vector<bool>& isSection, const QString& section,
                                       const QString& key)
 {
-    const Location found = Find(bytes, lines, sections, section, key);
+    const Location found = Find(bytes, lines, isSection, section, key);
     if (!found.key)
         return std::nullopt;
-    const IniLine& line = lines[*found.key];
-    const qsizetype valueStart = line.start + line.valueStart;
-    const QByteArrayView value =
-        Unquoted(Trimmed(QByteArrayView(bytes.constData() + valueStart, line.textEnd - valueStart)));
+    const qsizetype start = lines[*found.key];
+    const qsizetype valueStart = EqualsAt(bytes, start) + 1;
+    const QByteArrayView value = Unquoted(Trimmed(bytes.sliced(valueStart, LineEnd(bytes, valueStart) - valueStart)));
     return CutAtCharacter(value, kMaxValueBytes);
 }
 
@@ -255,64 +314,113 @@ std::optional<int> ParseInteger(QByteArrayView text)
     return static_cast<int>(value);
 }
 
-// Line breaks would end the line early and let the rest be read as keys or sections.
-QString OnOneLine(QString text)
+// Line breaks would end the line early and let the rest be read as keys or sections. In GBK
+// text no byte of a two-byte character is a CR or an LF.
+QByteArray OnOneLine(QByteArray text)
 {
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace('\r', ' ');
+    text.replace('\n', ' ');
     return text;
 }
 
 // Encloses a value in quotes when reading would otherwise change it: surrounding spaces
 // are trimmed on reading, and a surrounding pair of quotes is removed.
-QByteArray EncodeValue(const QString& value)
+QByteArray EncodeValue(const QByteArray& value)
 {
-    const QByteArray bytes = ToGbk(OnOneLine(value));
+    const QByteArray bytes = OnOneLine(value);
     const bool padded = !bytes.isEmpty() && (IsBlank(bytes.front()) || IsBlank(bytes.back()));
     if (padded || Unquoted(bytes).size() != bytes.size())
         return '"' + bytes + '"';
     return bytes;
 }
 
-const char* LineEndingOf(const QByteArray& bytes)
+// The line end of the file's first line, for the lines a write adds.
+QByteArray LineEndingOf(QByteArrayView bytes)
 {
-    const qsizetype lf = bytes.indexOf('\n');
-    if (lf > 0 && bytes[lf - 1] != '\r')
-        return "\n";
-    return "\r\n";
+    const qsizetype end = LineEnd(bytes, 0);
+    if (end == bytes.size())
+        return QByteArrayLiteral("\r\n");
+    return bytes.sliced(end, NextLineStart(bytes, end) - end).toByteArray();
 }
 
-// A change of the text: `length` bytes at `position` become `text`.
+// A change of the text: `length` bytes at `position` become `text`. The lines from `lineStart`
+// on are the ones it can change.
 struct Splice {
     qsizetype position;
     qsizetype length;
     QByteArray text;
+    qsizetype lineStart;
 };
 
+// Where a key added to the section that ends at `sectionEnd` goes: after its last line that is
+// not blank, or after its header when it has none.
+qsizetype AfterLastFilledLine(QByteArrayView bytes, qsizetype headerStart, qsizetype sectionEnd)
+{
+    const qsizetype headerEnd = LineEnd(bytes, headerStart);
+    qsizetype last = sectionEnd;
+    while (last > headerEnd && (IsBlank(bytes[last - 1]) || IsLineBreak(bytes[last - 1])))
+        --last;
+    return last == headerEnd ? headerEnd : LineEnd(bytes, last - 1);
+}
+
 // The change that sets `key` to `value` in `section`; every other byte stays as it was.
-Splice SettingValue(const QByteArray& bytes, const std::vector<IniLine>& lines, const std::vector<size_t>& sections,
+Splice SettingValue(QByteArrayView bytes, const std::vector<quint32>& lines, const std::vector<bool>& isSection,
                     const QString& section, const QString& key, const QByteArray& encodedValue)
 {
-    const Location found = Find(bytes, lines, sections, section, key);
+    const Location found = Find(bytes, lines, isSection, section, key);
     if (found.key) {
-        const IniLine& line = lines[*found.key];
-        const qsizetype valueStart = line.start + line.valueStart;
-        return {valueStart, line.textEnd - valueStart, encodedValue};
+        const qsizetype start = lines[*found.key];
+        const qsizetype valueStart = EqualsAt(bytes, start) + 1;
+        return {valueStart, LineEnd(bytes, valueStart) - valueStart, encodedValue, start};
     }
 
-    const char* eol = LineEndingOf(bytes);
-    const QByteArray keyLine = ToGbk(OnOneLine(key)) + '=' + encodedValue;
+    const QByteArray eol = LineEndingOf(bytes);
+    const QByteArray keyLine = OnOneLine(ToGbk(key)) + '=' + encodedValue;
     if (found.section) {
-        const IniLine& after = lines[found.lastFilled ? *found.lastFilled : *found.section];
-        if (after.next == after.textEnd)  // the file's last line has no line ending
-            return {after.next, 0, eol + keyLine};
-        return {after.next, 0, keyLine + eol};
+        const qsizetype sectionEnd = found.end < lines.size() ? qsizetype(lines[found.end]) : bytes.size();
+        const qsizetype end = AfterLastFilledLine(bytes, lines[*found.section], sectionEnd);
+        if (end == bytes.size())  // the file's last line has no line ending
+            return {end, 0, eol + keyLine, end};
+        const qsizetype next = NextLineStart(bytes, end);
+        return {next, 0, keyLine + eol, next};
     }
     QByteArray text;
-    if (!bytes.isEmpty() && !bytes.endsWith('\n'))
+    if (!bytes.isEmpty() && !IsLineBreak(bytes.back()))
         text += eol;
-    text += '[' + ToGbk(OnOneLine(section)) + ']' + eol + keyLine + eol;
-    return {bytes.size(), 0, text};
+    text += '[' + OnOneLine(ToGbk(section)) + ']' + eol + keyLine + eol;
+    return {bytes.size(), 0, text, bytes.size()};
+}
+
+// How many lines of `text` can be section or key lines: no more than it has lines, nor than
+// it has '[' and '=' bytes. Room made for that many at once spares a huge file the copies of a
+// growing index.
+size_t MostIndexedLines(QByteArrayView text)
+{
+    const qsizetype lines = text.count('\n') + text.count('\r') + 1;
+    return static_cast<size_t>(std::min(lines, text.count('[') + text.count('=')));
+}
+
+// The files the index can hold: its offsets have 32 bits.
+constexpr qsizetype kMaxTextBytes = std::numeric_limits<quint32>::max();
+
+// Notepad's "Unicode": UTF-16LE behind its byte-order mark.
+constexpr char kUtf16Mark[] = "\xFF\xFE";
+
+bool IsUtf16(QByteArrayView bytes)
+{
+    return bytes.startsWith(kUtf16Mark);
+}
+
+QByteArray Utf16ToGbk(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf16LE);
+    return ToGbk(decoder(bytes.sliced(2)));
+}
+
+QByteArray GbkToUtf16(QByteArrayView bytes)
+{
+    QStringEncoder encoder(QStringConverter::Utf16LE);
+    return kUtf16Mark + QByteArray(encoder(FromGbk(bytes)));
 }
 
 }  // namespace
@@ -322,20 +430,56 @@ IniWriteError::IniWriteError(const QString& path)
 {
 }
 
-IniText::IniText(QByteArray bytes)
-    : bytes_(std::move(bytes)), lines_(ParseLines(bytes_)), sections_(SectionsOf(lines_))
+IniText::IniText(QByteArray bytes) : bytes_(std::move(bytes))
 {
+    Q_ASSERT(bytes_.size() <= kMaxTextBytes);
+    IndexLines(0, bytes_.size(), 0);
+}
+
+void IniText::IndexLines(qsizetype from, qsizetype to, size_t at)
+{
+    std::vector<quint32> starts;
+    std::vector<bool> sections;
+    starts.reserve(MostIndexedLines(QByteArrayView(bytes_).sliced(from, to - from)));
+    LineBreaks breaks(bytes_);
+    for (qsizetype start = from; start < to;) {
+        // Empty lines are skipped at once: a file of millions of them costs no search each.
+        while (start < to && IsLineBreak(bytes_[start]))
+            ++start;
+        if (start == to)
+            break;
+        const qsizetype end = breaks.Next(start);
+        const LineKind kind = KindOf(QByteArrayView(bytes_).sliced(start, end - start));
+        if (kind != LineKind::Other) {
+            starts.push_back(static_cast<quint32>(start));
+            sections.push_back(kind == LineKind::Section);
+        }
+        start = NextLineStart(bytes_, end);
+    }
+    if (lines_.empty()) {
+        lines_ = std::move(starts);
+        isSection_ = std::move(sections);
+        return;
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), starts.begin(), starts.end());
+    isSection_.insert(isSection_.begin() + static_cast<std::ptrdiff_t>(at), sections.begin(), sections.end());
+}
+
+std::optional<QByteArray> IniText::ReadBytes(const QString& section, const QString& key) const
+{
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, isSection_, section, key);
+    return raw ? std::optional(raw->toByteArray()) : std::nullopt;
 }
 
 QString IniText::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, sections_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, isSection_, section, key);
     return raw ? FromGbk(*raw) : defaultValue;
 }
 
 int IniText::ReadInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, sections_, section, key);
+    const std::optional<QByteArrayView> raw = ReadRaw(bytes_, lines_, isSection_, section, key);
     if (!raw)
         return defaultValue;
     return ParseInteger(*raw).value_or(defaultValue);
@@ -346,9 +490,14 @@ bool IniText::ReadBool(const QString& section, const QString& key, bool defaultV
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void IniText::WriteString(const QString& section, const QString& key, const QString& value)
+void IniText::WriteBytes(const QString& section, const QString& key, const QByteArray& value)
 {
     WriteValue(section, key, EncodeValue(value));
+}
+
+void IniText::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    WriteBytes(section, key, ToGbk(value));
 }
 
 void IniText::WriteInteger(const QString& section, const QString& key, int value)
@@ -363,53 +512,21 @@ void IniText::WriteBool(const QString& section, const QString& key, bool value)
 
 void IniText::WriteValue(const QString& section, const QString& key, const QByteArray& encodedValue)
 {
-    const Splice change = SettingValue(bytes_, lines_, sections_, section, key, encodedValue);
+    const Splice change = SettingValue(bytes_, lines_, isSection_, section, key, encodedValue);
     if (QByteArrayView(bytes_).sliced(change.position, change.length) == change.text)
         return;  // the value is stored already
-    // The lines the change touches are parsed again: the one it starts in (or that ends where
-    // it starts) through the last it reaches. The lines after it only move.
-    const auto touched = std::partition_point(lines_.begin(), lines_.end(),
-                                              [&](const IniLine& line) { return line.next < change.position; });
-    const auto after = std::partition_point(touched == lines_.end() ? touched : touched + 1, lines_.end(),
-                                            [&](const IniLine& line) { return line.start < change.position + change.length; });
-    const qsizetype from = touched == lines_.end() ? change.position : touched->start;
+    // The lines the change touches are indexed again; the lines after it only move.
+    const qsizetype oldEnd = change.position + change.length;
+    const auto first = std::lower_bound(lines_.begin(), lines_.end(), change.lineStart);
+    const auto last = std::lower_bound(first, lines_.end(), oldEnd);
     const qsizetype shift = change.text.size() - change.length;
-    const qsizetype to = (after == lines_.end() ? bytes_.size() : after->start) + shift;
-
+    for (auto line = last; line != lines_.end(); ++line)
+        *line = static_cast<quint32>(*line + shift);
+    const auto at = first - lines_.begin();
+    isSection_.erase(isSection_.begin() + at, isSection_.begin() + (last - lines_.begin()));
+    lines_.erase(first, last);
     bytes_.replace(change.position, change.length, change.text);
-    for (auto line = after; line != lines_.end(); ++line) {
-        line->start += shift;
-        line->textEnd += shift;
-        line->next += shift;
-    }
-    // The new lines take the places of the old ones first, so that a changed value moves no line.
-    const auto first = static_cast<size_t>(touched - lines_.begin());
-    const auto oldEnd = static_cast<size_t>(after - lines_.begin());
-    size_t slot = first;
-    size_t end = oldEnd;
-    for (qsizetype start = from; start < to; start = lines_[slot++].next) {
-        const IniLine line = ParseLineAt(bytes_, start, to);
-        if (slot < end) {
-            lines_[slot] = line;
-        } else {
-            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(slot), line);
-            ++end;
-        }
-    }
-    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(slot), lines_.begin() + static_cast<std::ptrdiff_t>(end));
-    UpdateSections(first, oldEnd, slot);
-}
-
-void IniText::UpdateSections(size_t from, size_t oldTo, size_t newTo)
-{
-    const auto first = std::lower_bound(sections_.begin(), sections_.end(), from);
-    const auto last = std::lower_bound(first, sections_.end(), oldTo);
-    for (auto moved = last; moved != sections_.end(); ++moved)
-        *moved = *moved - oldTo + newTo;
-    auto at = sections_.erase(first, last);
-    for (size_t i = from; i < newTo; ++i)
-        if (lines_[i].kind == IniLine::Kind::Section)
-            at = sections_.insert(at, i) + 1;
+    IndexLines(change.lineStart, change.position + change.text.size(), static_cast<size_t>(at));
 }
 
 IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
@@ -417,19 +534,25 @@ IniFile::IniFile(QString fileName) : fileName_(std::move(fileName)) {}
 IniText IniFile::Read() const
 {
     FileContents contents = ReadRegularFile(fileName_);
-    return IniText(contents.kind == FileContents::Kind::Read ? std::move(contents.bytes) : QByteArray());
+    if (contents.kind != FileContents::Kind::Read || contents.bytes.size() > kMaxTextBytes)
+        return IniText();
+    return IniText(IsUtf16(contents.bytes) ? Utf16ToGbk(contents.bytes) : std::move(contents.bytes));
 }
 
 void IniFile::Update(const std::function<void(IniText&)>& edit)
 {
     const QString fullPath = QFileInfo(fileName_).absoluteFilePath();
-    FileContents old = ReadRegularFile(fullPath);
-    // Never replace a file whose contents could not be read: they would be lost.
-    if (old.kind == FileContents::Kind::Unusable)
-        throw IniWriteError(fullPath);
-    IniText text(std::move(old.bytes));
-    edit(text);
-    if (!ReplaceRegularFile(fullPath, text.Bytes()))
+    const bool replaced = UpdateRegularFile(fullPath, [&](QByteArray& bytes) {
+        // Never replace a file that cannot be held: its contents would be lost.
+        if (bytes.size() > kMaxTextBytes)
+            return false;
+        const bool utf16 = IsUtf16(bytes);
+        IniText text(utf16 ? Utf16ToGbk(bytes) : std::move(bytes));
+        edit(text);
+        bytes = utf16 ? GbkToUtf16(text.Bytes()) : text.Bytes();
+        return true;
+    });
+    if (!replaced)
         throw IniWriteError(fullPath);
 }
 

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -19,22 +20,10 @@ private:
     QString path_;
 };
 
-// Where one line of an INI text lies and what it holds, found once so that neither a read nor
-// a write has to parse the whole text again.
-struct IniLine {
-    enum class Kind { Other, Section, Key };
-    qsizetype start = 0;       // the line's first byte
-    qsizetype textEnd = 0;     // one past its last byte before the line ending
-    qsizetype next = 0;        // the following line's first byte
-    Kind kind = Kind::Other;
-    bool blank = true;
-    qsizetype nameStart = 0;   // the trimmed section name or key, from the line's start
-    qsizetype nameLength = 0;
-    qsizetype valueStart = 0;  // just after the '=' (keys), from the line's start
-};
-
-// The text of a private-profile INI file, held in memory, in the GBK code page. Sections and
-// keys match without regard to case; a missing section or key reads as the default.
+// The text of a private-profile INI file, held in memory, in the GBK code page. Lines end in
+// CR, LF or CRLF. Sections and keys match without regard to case; a missing section or key
+// reads as the default. Only the start of each section and key line is indexed, four bytes a
+// line, so that a huge file costs little more than its own size.
 class IniText {
 public:
     IniText() = default;
@@ -42,29 +31,33 @@ public:
 
     const QByteArray& Bytes() const { return bytes_; }
 
-    // At most 2047 bytes of the stored (GBK) value, cut at a character boundary.
+    // At most 2047 bytes of the stored (GBK) value, cut at a character boundary, as stored.
+    std::optional<QByteArray> ReadBytes(const QString& section, const QString& key) const;
+    // ReadBytes decoded from GBK.
     QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
     // Decimal, or hexadecimal with a 0x, 0X or $ prefix; anything else gives the default.
     int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
     // An integer; any value other than 0 is true.
     bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
 
-    // Sets one key and keeps every other byte of the text; creates the section when missing.
-    // Line breaks in a value are stored as spaces, so a value can never add keys or sections.
+    // Sets one key to bytes of the file's code page and keeps every other byte of the text;
+    // creates the section when missing. Line breaks in a value are stored as spaces, so a value
+    // can never add keys or sections.
+    void WriteBytes(const QString& section, const QString& key, const QByteArray& value);
+    // WriteBytes of the value encoded in GBK.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);  // "1" or "0"
 
 private:
-    // Sets one key to a value already encoded for the file (see WriteString).
+    // Sets one key to a value already encoded for the file (see WriteBytes).
     void WriteValue(const QString& section, const QString& key, const QByteArray& encodedValue);
-
-    // The lines from `from` to `oldTo` became those from `from` to `newTo`.
-    void UpdateSections(size_t from, size_t oldTo, size_t newTo);
+    // Indexes the lines that start in [from, to) and before the index entry `at`.
+    void IndexLines(qsizetype from, qsizetype to, size_t at);
 
     QByteArray bytes_;
-    std::vector<IniLine> lines_;   // every line of bytes_, in order
-    std::vector<size_t> sections_;  // the indexes of its section lines, in order
+    std::vector<quint32> lines_;  // the first byte of each section and key line, in order
+    std::vector<bool> isSection_; // for each of lines_: a section line, not a key line
 };
 
 // A private-profile INI file on disk. Only a regular file (or a link to one) is read or
@@ -75,11 +68,14 @@ public:
 
     QString FileName() const { return fileName_; }
 
-    // The file read once, for any number of reads; a missing or unusable file is empty.
+    // The file read once, for any number of reads; a missing or unusable file is empty. A
+    // UTF-16LE file with its byte-order mark reads as the same text in GBK.
     IniText Read() const;
     // Makes all the writes of `edit` to the file's current text and puts the result in place
-    // with one atomic replace, so a crash leaves all of them or none. Throws IniWriteError
-    // when the file cannot be read or written; it then keeps its previous contents.
+    // with one atomic replace, so a crash leaves all of them or none; a UTF-16LE file stays
+    // UTF-16LE. Other copies of the game updating the same folder wait meanwhile, so `edit`
+    // sees the text as the last of them left it. Throws IniWriteError when the file cannot be
+    // read or may not be written; it then keeps its previous contents.
     void Update(const std::function<void(IniText&)>& edit);
 
     // One key each: a read reads the file, a write is one Update.

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +46,36 @@ bool IsTemporaryName(QByteArrayView name, QByteArrayView prefix)
     return true;
 }
 
+// The folder of the game's files, open and locked while alive. Every copy of the game takes this
+// lock to update a file there, so no two updates interleave and a temporary file found while
+// holding it belongs to no running save. A folder that cannot be opened for reading is used
+// unlocked: files can still be made in it.
+class LockedFolder {
+public:
+    explicit LockedFolder(const QByteArray& dir) : fd_(open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~LockedFolder()
+    {
+        if (fd_ >= 0)
+            close(fd_);  // releases the lock
+    }
+    LockedFolder(const LockedFolder&) = delete;
+    LockedFolder& operator=(const LockedFolder&) = delete;
+
+    // Makes a rename in the folder durable.
+    void Sync() const
+    {
+        if (fd_ >= 0)
+            fsync(fd_);
+    }
+
+private:
+    int fd_;
+};
+
 // A new, empty temporary file for `baseName` in `dir`, open for writing; -1 when none can be made.
 int CreateTemporary(const QByteArray& dir, const QByteArray& baseName, QByteArray& tempPath)
 {
@@ -73,14 +104,6 @@ void RemoveLeftoverTemporaries(const QByteArray& dir, const QByteArray& baseName
         if (lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
             unlink(path.constData());
     }
-}
-
-// With a file-size limit, a write past it would otherwise kill the game instead of failing.
-// Only this layer writes files, so it sets that once, before its first write.
-void IgnoreFileSizeSignal()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
 }
 
 bool WriteAll(int fd, const QByteArray& contents)
@@ -148,33 +171,61 @@ bool ResolveTarget(const QByteArray& path, Target& target)
     return S_ISREG(target.info.st_mode);
 }
 
-// Writes the new file next to the target and renames it over it.
-bool ReplaceTarget(const Target& target, const QByteArray& contents)
+QByteArray FolderOf(const QByteArray& path)
 {
-    const qsizetype slash = target.path.lastIndexOf('/');
-    const QByteArray dir = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.path.first(slash);
-    const QByteArray baseName = target.path.sliced(slash + 1);
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.first(slash);
+}
+
+// Windows refuses to replace a file marked read-only. A file without its owner's write
+// permission is such a file, also for root, who could write it anyway.
+bool IsReadOnly(const Target& target)
+{
+    return target.exists && (target.info.st_mode & S_IWUSR) == 0;
+}
+
+// Gives the new file the target's owner, its group where the process may set it, and its
+// permission bits. A new file that would belong to someone else than the target does (it is
+// made by whoever runs the game) is no replacement.
+bool TakeOwnerAndMode(int fd, const Target& target)
+{
+    if (!target.exists)
+        return true;
+    // The owner first: changing it may clear the set-id bits that the mode then restores.
+    const uid_t owner = target.info.st_uid;
+    const bool ownerKept = fchown(fd, owner, target.info.st_gid) == 0 || fchown(fd, owner, gid_t(-1)) == 0;
+    return ownerKept && fchmod(fd, target.info.st_mode & kPermissionBits) == 0;
+}
+
+// Writes the new file next to the target and renames it over it.
+bool ReplaceTarget(const Target& target, const LockedFolder& folder, const QByteArray& contents)
+{
+    const QByteArray dir = FolderOf(target.path);
+    const QByteArray baseName = target.path.sliced(target.path.lastIndexOf('/') + 1);
     RemoveLeftoverTemporaries(dir, baseName);
 
     QByteArray tempPath;
     const int fd = CreateTemporary(dir, baseName, tempPath);
     if (fd < 0)
         return false;
-    bool written = WriteAll(fd, contents);
-    if (written && target.exists) {
-        // The owner first: changing it may clear the set-id bits that the mode then restores.
-        [[maybe_unused]] const int ignored = fchown(fd, target.info.st_uid, target.info.st_gid);
-        written = fchmod(fd, target.info.st_mode & kPermissionBits) == 0;
-    }
+    bool written = TakeOwnerAndMode(fd, target) && WriteAll(fd, contents);
     written = fsync(fd) == 0 && written;
     written = close(fd) == 0 && written;
-    if (written && rename(tempPath.constData(), target.path.constData()) == 0)
+    if (written && rename(tempPath.constData(), target.path.constData()) == 0) {
+        folder.Sync();
         return true;
+    }
     unlink(tempPath.constData());
     return false;
 }
 
 }  // namespace
+
+void IgnoreFileSizeSignal()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+}
 
 FileContents ReadRegularFile(const QString& path)
 {
@@ -195,16 +246,27 @@ FileContents ReadRegularFile(const QString& path)
     return contents;
 }
 
-bool ReplaceRegularFile(const QString& path, const QByteArray& contents)
+bool UpdateRegularFile(const QString& path, const std::function<bool(QByteArray&)>& edit)
 {
     IgnoreFileSizeSignal();
+    const QByteArray native = QFile::encodeName(path);
     Target target;
-    return ResolveTarget(QFile::encodeName(path), target) && ReplaceTarget(target, contents);
+    if (!ResolveTarget(native, target))
+        return false;
+    const LockedFolder folder(FolderOf(target.path));
+    // Looked at again under the lock: another copy may have replaced the file meanwhile.
+    if (!ResolveTarget(native, target) || IsReadOnly(target))
+        return false;
+    FileContents contents = ReadRegularFile(QFile::decodeName(target.path));
+    if (contents.kind == FileContents::Kind::Unusable || !edit(contents.bytes))
+        return false;
+    return ReplaceTarget(target, folder, contents.bytes);
 }
 
 bool CanCreateFilesIn(const QString& dir)
 {
     const QByteArray native = QFile::encodeName(dir);
+    const LockedFolder folder(native);
     RemoveLeftoverTemporaries(native, QByteArray());
     QByteArray tempPath;
     const int fd = CreateTemporary(native, QByteArray(), tempPath);

@@ -8,24 +8,11 @@ set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-"$repo/build-tools"}
 
-packages=(build-essential cmake qt6-base-dev libjpeg62-turbo-dev fonts-noto-color-emoji fonts-arphic-uming sox)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]} > 0)); then
-  sudo_cmd=()
-  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
-  echo "Installing missing packages: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$repo/tools/setup-debian.sh" assets
 
 # The tools directory configures on its own, without the game's dependencies.
 cmake -S "$repo/tools" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j2
+cmake --build "$build" -j"$(nproc)"
 
 resources="$repo/resources"
 mkdir -p "$resources"/{bitmaps,sounds,pictures,icons}

@@ -3,5 +3,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-bash "$root/tools/build-game.sh"
+bash "$root/tools/build-game.sh" package
 (cd "$root/build" && cpack -G DEB)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
+
 class QWidget;
 
 // What every dialog of the game shares: its title, its fonts and how its outer size is set.
@@ -17,12 +19,23 @@ inline constexpr Qt::WindowFlags FixedDialogFlags = Qt::Dialog | Qt::CustomizeWi
 // The title of every dialog and of the main window.
 QString ProgramTitle();
 
-// Fonts are asked for by the names the game was designed with; the application maps
-// "宋体" to an installed Song face.
+// Fonts are asked for by the names the game was designed with; "宋体" is mapped to the
+// shipped Song face the first time a font is made.
 inline constexpr const char16_t* SongFamily = u"宋体";
 inline constexpr const char16_t* SansSerifFamily = u"MS Sans Serif";
 QFont PixelFont(const QString& family, int pixelSize);
 
-// Sizes a top-level window so that it measures `outer` including its frame, as far as the
-// frame is known at the time of the call.
-void SetOuterSize(QWidget* window, QSize outer);
+// Holds a top-level window at `size`, its frame excluded. A Wayland compositor may maximise,
+// tile or fullscreen even a window of fixed size, and the protocol then obliges the window to
+// take the size it is given; there the window is only held at no less than `size`.
+void HoldSize(QWidget* window, QSize size);
+
+// Holds a top-level window at a size that measures `outer` including its frame, now and each time
+// the platform reports another frame: an X11 window manager frames a window after it is shown,
+// and a Wayland window has its decoration only once it is on the screen.
+void KeepOuterSize(QWidget* window, QSize outer);
+// The same, where `apply` sizes the window for the frame it is given.
+void KeepOuterSize(QWidget* window, std::function<void(QSize frame)> apply);
+
+// When a dialog is given more room than its layout, its controls stay together, centred, on black.
+void CentreOnBlack(QWidget* dialog);

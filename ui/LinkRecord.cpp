@@ -1,5 +1,6 @@
 #include "ui/LinkRecord.h"
 
+#include "platform/GbkText.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Resources.h"
@@ -18,6 +19,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <optional>
 #include <utility>
 
 std::array<ScoreEntry, ScoreCount> ScoreTable;
@@ -60,35 +62,88 @@ void ResetScores()
         ScoreTable[i - 1] = {DefaultName, DefaultScore(i), DefaultRecordTime};
 }
 
-void LoadScores(int difficulty)
+namespace {
+
+// The sections of a table's file.
+struct ScoreSections {
+    QString name = platform::LoadResString(platform::StringId::Name);
+    QString score = platform::LoadResString(platform::StringId::Score);
+    QString time = platform::LoadResString(platform::StringId::RecordTime);
+};
+
+void ReadText(const platform::IniText& file, const QString& section, const QString& key,
+              const QString& defaultValue, QString& text, QByteArray& bytes)
 {
-    const platform::IniText file = platform::IniFile(ScoreFileFor(difficulty)).Read();
-    const QString nameSection = platform::LoadResString(platform::StringId::Name);
-    const QString scoreSection = platform::LoadResString(platform::StringId::Score);
-    const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
+    const std::optional<QByteArray> stored = file.ReadBytes(section, key);
+    bytes = stored.value_or(QByteArray());
+    text = stored ? platform::FromGbk(bytes) : defaultValue;
+}
+
+// A text goes back as the bytes it was read from while it still reads as them, so that bytes
+// that are no GBK (a file of another encoding, a character cut off) never become the U+FFFD
+// they show as.
+QByteArray StoredBytes(const QString& text, const QByteArray& readBytes)
+{
+    return platform::FromGbk(readBytes) == text ? readBytes : platform::ToGbk(text);
+}
+
+void ReadTable(const platform::IniText& file)
+{
+    const ScoreSections sections;
     for (int i = 1; i <= ScoreCount; ++i) {
         const QString& key = EntryKey(i);
         ScoreEntry& entry = ScoreTable[i - 1];
-        entry.Name = file.ReadString(nameSection, key, DefaultName);
-        entry.Score = file.ReadInteger(scoreSection, key, DefaultScore(i));
-        entry.RecordTime = file.ReadString(timeSection, key, DefaultRecordTime);
+        ReadText(file, sections.name, key, DefaultName, entry.Name, entry.NameBytes);
+        entry.Score = file.ReadInteger(sections.score, key, DefaultScore(i));
+        ReadText(file, sections.time, key, DefaultRecordTime, entry.RecordTime, entry.RecordTimeBytes);
     }
     SortScores();
 }
 
+void WriteTable(platform::IniText& file)
+{
+    const ScoreSections sections;
+    for (int i = 1; i <= ScoreCount; ++i) {
+        const QString& key = EntryKey(i);
+        const ScoreEntry& entry = ScoreTable[i - 1];
+        file.WriteBytes(sections.name, key, StoredBytes(entry.Name, entry.NameBytes));
+        file.WriteInteger(sections.score, key, entry.Score);
+        file.WriteBytes(sections.time, key, StoredBytes(entry.RecordTime, entry.RecordTimeBytes));
+    }
+}
+
+bool BeatsEntryTen(std::int32_t score)
+{
+    return score > ScoreTable[ScoreCount - 1].Score;
+}
+
+bool PlaceInTable(const ScoreEntry& entry)
+{
+    if (!BeatsEntryTen(entry.Score))
+        return false;
+    ScoreTable[ScoreCount - 1] = entry;
+    SortScores();
+    return true;
+}
+
+}  // namespace
+
+void LoadScores(int difficulty)
+{
+    ReadTable(platform::IniFile(ScoreFileFor(difficulty)).Read());
+}
+
 void SaveScores(int difficulty)
 {
-    const QString nameSection = platform::LoadResString(platform::StringId::Name);
-    const QString scoreSection = platform::LoadResString(platform::StringId::Score);
-    const QString timeSection = platform::LoadResString(platform::StringId::RecordTime);
+    platform::IniFile(ScoreFileFor(difficulty)).Update(WriteTable);
+}
+
+void RecordScore(int difficulty, const ScoreEntry& entry)
+{
     platform::IniFile(ScoreFileFor(difficulty)).Update([&](platform::IniText& file) {
-        for (int i = 1; i <= ScoreCount; ++i) {
-            const QString& key = EntryKey(i);
-            const ScoreEntry& entry = ScoreTable[i - 1];
-            file.WriteString(nameSection, key, entry.Name);
-            file.WriteInteger(scoreSection, key, entry.Score);
-            file.WriteString(timeSection, key, entry.RecordTime);
-        }
+        ReadTable(file);
+        if (PlaceInTable(entry))
+            WriteTable(file);
     });
 }
 
@@ -107,15 +162,13 @@ void RecordHighScoreFor(QWidget* owner, int difficulty, const QString& scoreText
     LoadScores(difficulty);
     bool isNumber = false;
     const std::int32_t score = scoreText.trimmed().toInt(&isNumber);
-    if (!isNumber || score <= ScoreTable[ScoreCount - 1].Score)
+    if (!isNumber || !BeatsEntryTen(score))
         return;
     QString name;
     if (!AskPlayerName(name, owner))
         return;
-    ScoreTable[ScoreCount - 1] = {name, score, platform::CurrentShortDate()};
-    SortScores();
     try {
-        SaveScores(difficulty);
+        RecordScore(difficulty, {name, score, platform::CurrentShortDate()});
     } catch (const platform::IniWriteError& error) {
         platform::ShowErrorBox(owner, QString::fromUtf8(error.what()));
     }
@@ -205,7 +258,8 @@ TTopScore::TTopScore(QWidget* owner)
     : TGameDialog(owner, FixedDialogFlags)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFixedSize(370, 254);
+    HoldSize(this, QSize(370, 254));
+    CentreOnBlack(this);
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
     CreateControls();
     FormCreate();

@@ -18,6 +18,9 @@ struct ScoreEntry {
     QString Name;
     std::int32_t Score = 0;
     QString RecordTime;
+    // The bytes the file held for Name and RecordTime (empty for an entry not read from it).
+    QByteArray NameBytes{};
+    QByteArray RecordTimeBytes{};
 };
 
 inline constexpr int ScoreCount = 10;
@@ -35,6 +38,10 @@ void LoadScores(int difficulty);
 // Writes the whole table in one replace of the file. Throws platform::IniWriteError when it
 // cannot; the file then keeps its previous contents.
 void SaveScores(int difficulty);
+// Places `entry` in the table as the file holds it now, as the end of a game would, and saves
+// it, all in one update of the file: another copy of the game may have recorded a score since
+// this one loaded the table. The table is then the one saved. Throws platform::IniWriteError.
+void RecordScore(int difficulty, const ScoreEntry& entry);
 // Orders the table by score, highest first, with the game's own exchange procedure, which
 // decides where equal scores end up.
 void SortScores();

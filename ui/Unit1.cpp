@@ -14,6 +14,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -52,8 +53,14 @@ TForm1::TForm1(QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    ClientArea = new TClientArea(this);
-    setCentralWidget(ClientArea);
+    // Where the desktop gives the window more room than its layout, the client area stays
+    // centred in it, on the window's black.
+    auto* backdrop = new QWidget(this);
+    auto* centring = new QGridLayout(backdrop);
+    centring->setContentsMargins(0, 0, 0, 0);
+    ClientArea = new TClientArea(backdrop);
+    centring->addWidget(ClientArea, 0, 0, Qt::AlignCenter);
+    setCentralWidget(backdrop);
     ClientArea->onMousePress = [this](QMouseEvent* e) {
         FormMouseDown(e->button(), e->modifiers(), e->position().toPoint().x(), e->position().toPoint().y());
     };
@@ -207,25 +214,29 @@ void TForm1::FitWindow()
         // Room for the super board, its last bevel included, under the status panel.
         ClientArea->setFixedSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight);
         ProgressBar1->setFixedWidth(320);
+        LayOutClientArea();
     } else {
-        // The small layout fixes the outer size; the frame is estimated until the window is shown.
-        constexpr int OuterWidth = 800;
-        constexpr int OuterHeight = 568;
-        constexpr int FrameWidth = 6;
-        constexpr int CaptionHeight = 26;
+        // The small layout fixes the outer size, whatever frame the platform puts around it.
+        constexpr QSize OuterSize(800, 568);
         move(5, 0);
-        ClientArea->setFixedSize(OuterWidth - FrameWidth,
-                                 OuterHeight - CaptionHeight - FrameWidth / 2 - menuBar()->sizeHint().height());
         ProgressBar1->setFixedWidth(240);
         mmiSuper->setEnabled(false);
+        KeepOuterSize(this, [this, OuterSize](QSize frame) {
+            ClientArea->setFixedSize(OuterSize - frame - QSize(0, menuBar()->sizeHint().height()));
+            LayOutClientArea();
+        });
     }
-    adjustSize();
-    setFixedSize(sizeHint());
+}
+
+// Fits the window to its client area and places the panel's controls in it.
+void TForm1::LayOutClientArea()
+{
+    centralWidget()->adjustSize();
+    HoldSize(this, sizeHint());
     Panel1->setGeometry(0, 0, ClientArea->width(), PanelHeight);
-    AnchorPanelLabels();
+    LayOutPanel();
     // The banner is anchored to the left and right edges: it widens with the window.
     lblAward->resize(AwardDesignWidth + ClientArea->width() - DesignWidth, AwardHeight);
-    ProgressBar1->move((ClientArea->width() - ProgressBar1->width()) / 2, 4);
 }
 
 // Screens over 700 pixels high have room for the super board under the status panel.

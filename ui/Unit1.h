@@ -168,9 +168,11 @@ private:
     void FormClose();
     void CreateMenus();
     void CreateStatusPanel();
-    void AnchorPanelLabels();
+    void LayOutPanel();
+    void ShowCount(QLabel* label, std::int32_t count);
     void CreatePictures();
     void CreateTimers();
+    void LayOutClientArea();
     void StartDifficulty(QAction* item, TBoardSize size, std::uint8_t difficulty, std::uint8_t hints,
                          std::uint8_t resets, int interval);
     bool SettleBoard();

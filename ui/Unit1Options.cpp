@@ -16,10 +16,15 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const QColor CaptionColour(128, 128, 0);
 const QColor ValueColour(255, 255, 0);
+// Between a value and the caption after it at least a space of the panel's font stays free.
+constexpr int ValueGap = 8;
 
 QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, const QColor& colour)
 {
@@ -29,6 +34,11 @@ QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, 
     label->setGeometry(left, 4, width, 17);
     label->setProperty("designLeft", left);
     return label;
+}
+
+int DesignLeft(const QLabel* label)
+{
+    return label->property("designLeft").toInt();
 }
 
 void SetValue(QLabel* label, const QString& text)
@@ -68,12 +78,21 @@ void TForm1::CreateStatusPanel()
 }
 
 // The right-hand labels keep their distance from the panel's right edge, as designed for a
-// 782-pixel-wide window.
-void TForm1::AnchorPanelLabels()
+// 782-pixel-wide window, and the countdown bar is centred. A count wider than its design width
+// moves itself and the labels before it to the left, so that it never runs into the caption
+// after it nor out of the panel, and the bar moves left as far as they need.
+void TForm1::LayOutPanel()
 {
     const int shift = Panel1->width() - DesignWidth;
-    for (QLabel* label : {Label4, lblReSet, Label6, lblPrompt, Label8, lblScore})
-        label->move(label->property("designLeft").toInt() + shift, label->y());
+    int limit = Panel1->width();
+    for (auto [caption, value] : {std::pair{Label8, lblScore}, {Label6, lblPrompt}, {Label4, lblReSet}}) {
+        const int left = std::min(DesignLeft(value) + shift, limit - value->width());
+        value->move(left, value->y());
+        caption->move(left - (DesignLeft(value) - DesignLeft(caption)), caption->y());
+        limit = caption->x() - ValueGap;
+    }
+    const int centred = (Panel1->width() - ProgressBar1->width()) / 2;
+    ProgressBar1->move(std::min(centred, limit - ProgressBar1->width()), ProgressBar1->y());
 }
 
 void TForm1::ShowLevel() { SetValue(lblLevel, LevelCaption(Engine->Params->Level)); }
@@ -84,9 +103,15 @@ void TForm1::ShowDifficulty()
     LastDifficulty = Engine->Params->Difficulty;
 }
 
-void TForm1::ShowHints() { SetValue(lblPrompt, QString::number(Engine->Params->Hints)); }
-void TForm1::ShowResets() { SetValue(lblReSet, QString::number(Engine->Params->Resets)); }
-void TForm1::ShowScore() { SetValue(lblScore, QString::number(Engine->Params->Score)); }
+void TForm1::ShowHints() { ShowCount(lblPrompt, Engine->Params->Hints); }
+void TForm1::ShowResets() { ShowCount(lblReSet, Engine->Params->Resets); }
+void TForm1::ShowScore() { ShowCount(lblScore, Engine->Params->Score); }
+
+void TForm1::ShowCount(QLabel* label, std::int32_t count)
+{
+    SetValue(label, QString::number(count));
+    LayOutPanel();
+}
 
 void TForm1::mmiPromptClick()
 {

@@ -26,20 +26,23 @@ public:
 
     // "\r" in the text starts a new line.
     void SetText(const QString& text);
+    // The message layout, widened where a line of the text would not fit.
+    void FitMessageToText();
     void UseAboutLayout();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
     void SetLinkLook(const QColor& colour, bool underline);
-    bool aboutLayout_ = false;
 };
 
 inline constexpr int MessageLayout = 0;
 inline constexpr int AboutLayout = 1;
+
+// The width of the label's widest line in its font.
+int WidestLine(const QLabel* label);
 
 // The address shown after "E-Mail: " and opened by a click on it.
 QString ContactAddress();

@@ -25,7 +25,8 @@ TWriteNameBox::TWriteNameBox(QWidget* owner)
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 13));
     CreateControls();
     move(ScreenPosition);
-    SetOuterSize(this, OuterSize);
+    KeepOuterSize(this, OuterSize);
+    CentreOnBlack(this);
     FormCreate();
 }
 
@@ -74,13 +75,6 @@ void TWriteNameBox::btnNotWriteClick()
     close();
 }
 
-
-void TWriteNameBox::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // The frame is known once the window is on the screen.
-    SetOuterSize(this, OuterSize);
-}
 
 bool AskPlayerName(QString& name, QWidget* owner)
 {

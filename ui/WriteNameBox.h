@@ -26,7 +26,6 @@ public:
     void btnNotWriteClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();

@@ -20,6 +20,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  [[ -n ${ZENKARA_E2E_KEEP:-} && -f $work/shot.ppm ]] && cp "$work/shot.ppm" "$ZENKARA_E2E_KEEP"
   local log
   for log in "$work"/*.log; do
     [[ -s $log ]] && { echo "--- $(basename "$log")" >&2; tail -n 60 "$log" >&2; }
@@ -37,4 +38,23 @@ wait_for() {
     ((SECONDS < deadline)) || return 1
     sleep "$poll_seconds"
   done
+}
+
+# Starts Xvfb (screen size WxH, 1280x1024 by default) and points DISPLAY at it; skips where it cannot start.
+start_x_server() {
+  if ! command -v Xvfb >/dev/null; then
+    echo "SKIP: Xvfb is not installed"
+    exit $SKIPPED
+  fi
+  Xvfb -displayfd 3 -screen 0 ${1:-1280x1024}x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  x_pid=$!
+  pids+=("$x_pid")
+  x_ready_or_gone() { [[ -s $work/display ]] || ! kill -0 "$x_pid" 2>/dev/null; }
+  wait_for 15 x_ready_or_gone || true
+  if [[ ! -s $work/display ]]; then
+    echo "SKIP: Xvfb could not start:"
+    cat "$work/xvfb.log"
+    exit $SKIPPED
+  fi
+  export DISPLAY=:$(head -n 1 "$work/display")
 }

@@ -26,24 +26,6 @@ readonly ball_w=155 ball_h=156
 
 source "$(dirname "$0")/e2e_common.sh"
 
-start_x_server() {
-  if ! command -v Xvfb >/dev/null; then
-    echo "SKIP: Xvfb is not installed"
-    exit $SKIPPED
-  fi
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  x_pid=$!
-  pids+=("$x_pid")
-  x_ready_or_gone() { [[ -s $work/display ]] || ! kill -0 "$x_pid" 2>/dev/null; }
-  wait_for 15 x_ready_or_gone || true
-  if [[ ! -s $work/display ]]; then
-    echo "SKIP: Xvfb could not start:"
-    cat "$work/xvfb.log"
-    exit $SKIPPED
-  fi
-  export DISPLAY=:$(head -n 1 "$work/display")
-}
-
 start_window_manager() {
   # The other window is a floating dialog that leaves the game in view.
   matchbox-window-manager -use_titlebar no -use_dialog_mode free -force_dialogs "$other_title" \
@@ -68,7 +50,7 @@ activate() {
 
 # The client area's top-left corner on the screen. The window asks for a fixed size, the menu
 # bar above the client area; the window manager may still stretch the window to the screen,
-# which leaves the client area where it was, below the menu bar at the window's left edge.
+# which leaves the client area centred in the room below the menu bar.
 client_x= client_y=
 locate_client_area() {
   local X Y WIDTH HEIGHT WINDOW SCREEN fixed_w fixed_h
@@ -77,8 +59,8 @@ locate_client_area() {
     sed -n 's/.*minimum size: \([0-9]*\) by \([0-9]*\).*/\1 \2/p')
   [[ $fixed_w == "$client_w" ]] || fail "the window asks to be ${fixed_w:-?} pixels wide, not $client_w"
   ((fixed_h > client_h)) || fail "the window asks to be ${fixed_h:-?} pixels high: no room for menu and client area"
-  client_x=$X
-  client_y=$((Y + fixed_h - client_h))
+  client_x=$((X + (WIDTH - client_w) / 2))
+  client_y=$((Y + fixed_h - client_h + (HEIGHT - fixed_h) / 2))
 }
 
 shot() { import -silent -window root "$work/shot.ppm" 2>>"$work/import.log"; }

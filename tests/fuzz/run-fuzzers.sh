@@ -37,8 +37,12 @@ for i in "${!targets[@]}"; do
     status=1
     echo "fuzz ${t}: FAILED; the end of its log:"
     tail -n 60 "$work/$t/log"
+    # The whole input, so that a finding can be replayed after the work folder is gone:
+    #   base64 -d > input.bin, then <fuzzer> input.bin
     for a in "$work/$t/artifacts/"*; do
-      [[ -e $a ]] && { echo "input that failed ($a):"; od -c "$a" | head -20; }
+      [[ -e $a ]] || continue
+      echo "input that failed ($(basename "$a"), $(stat -c %s "$a") bytes), base64:"
+      base64 "$a"
     done
   fi
 done

@@ -101,6 +101,37 @@ TEST_F(IniFileTest, ReadsLfAndCrlfLinesAndTrimsSpaces)
     EXPECT_EQ(ini.ReadInteger("B", "z", 0), 3);
 }
 
+TEST_F(IniFileTest, ReadsLoneCrLinesAndHeadersAsWindowsDoes)
+{
+    writeBytes("[GameIni]\rSound=0\rPattern=3\r");
+    IniFile ini(path());
+    EXPECT_FALSE(ini.Read().ReadBool("GameIni", "Sound", true));
+    ini.Update([](platform::IniText& text) {
+        text.WriteBool("GameIni", "Sound", true);
+        text.WriteInteger("GameIni", "Music", 1);
+    });
+    EXPECT_EQ(readBytes(), QByteArray("[GameIni]\rSound=1\rPattern=3\rMusic=1\r"));
+
+    // 廬's second byte is ']'; "[Note" is no header, so the keys after it stay in [GameIni].
+    const QByteArray lu = "\x8F\x5D";
+    writeBytes("[GameIni]\n[Note\r\nPattern=4\n[" + lu + "]\r\nk=" + lu + "\n");
+    const platform::IniText text = ini.Read();
+    EXPECT_EQ(text.ReadInteger("GameIni", "Pattern", 1), 4);
+    EXPECT_EQ(text.ReadString(QStringLiteral("廬"), "k", ""), QStringLiteral("廬"));
+}
+
+TEST_F(IniFileTest, Utf16FileIsReadAndWrittenBackAsUtf16)
+{
+    const auto utf16 = [](const QString& text) {
+        return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    };
+    writeBytes(utf16(QStringLiteral("[Name]\r\n1=张三\r\n2=😀\r\n")));
+    IniFile ini(path());
+    EXPECT_EQ(ini.Read().ReadString("Name", "1", ""), QStringLiteral("张三"));
+    ini.Update([](platform::IniText& text) { text.WriteString("Name", "3", QStringLiteral("李四")); });
+    EXPECT_EQ(readBytes(), utf16(QStringLiteral("[Name]\r\n1=张三\r\n2=😀\r\n3=李四\r\n")));
+}
+
 TEST_F(IniFileTest, WriteChangesOnlyItsOwnValue)
 {
     const QByteArray before =
@@ -319,15 +350,22 @@ TEST_F(IniFileTest, AnythingButARegularFileReadsAsMissingAndIsNeverReplaced)
     EXPECT_TRUE(QDir(dir_.path()).entryList({QStringLiteral("*.zenkara-*")}, everything).isEmpty());
 }
 
-TEST_F(IniFileTest, ReplaceKeepsPermissionBitsAndWritesThroughALink)
+TEST_F(IniFileTest, ReplaceKeepsPermissionBitsWritesThroughALinkAndLeavesReadOnlyFiles)
 {
     writeBytes("[S]\nk=1\n", QStringLiteral("real.ini"));
-    ASSERT_EQ(chmod(qPrintable(path(QStringLiteral("real.ini"))), 0440), 0);
+    ASSERT_EQ(chmod(qPrintable(path(QStringLiteral("real.ini"))), 0640), 0);
     ASSERT_TRUE(QFile::link(path(QStringLiteral("real.ini")), path()));
     IniFile(path()).WriteInteger("S", "k", 2);
     EXPECT_TRUE(QFileInfo(path()).isSymLink());
     EXPECT_EQ(readBytes(QStringLiteral("real.ini")), QByteArray("[S]\nk=2\n"));
-    EXPECT_EQ(PermissionBitsOf(path(QStringLiteral("real.ini"))), 0440u);
+    EXPECT_EQ(PermissionBitsOf(path(QStringLiteral("real.ini"))), 0640u);
+
+    // Read-only for its owner: kept, whoever runs the test (root may write anything).
+    ASSERT_EQ(chmod(qPrintable(path(QStringLiteral("real.ini"))), 0444), 0);
+    EXPECT_THROW(IniFile(path()).Update([](platform::IniText& text) { text.WriteInteger("S", "k", 3); }),
+                 IniWriteError);
+    EXPECT_EQ(readBytes(QStringLiteral("real.ini")), QByteArray("[S]\nk=2\n"));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2);  // no temporary left
 }
 
 TEST_F(IniFileTest, LeftoverTemporariesOfTheFileAreRemovedAtItsNextSave)

@@ -40,6 +40,19 @@ TEST(MessageBoxTest, MessageLayoutIsSmallWithoutTheMailLine)
     }
 }
 
+TEST(MessageBoxTest, HelpMessagesShowWholeAndWidenTheBoxAsLittleAsNeeded)
+{
+    for (const char16_t* text : {u"找不到游戏说明文件ReadMe.txt！", u"无法打开游戏说明文件ReadMe.txt！"}) {
+        Show(QString::fromUtf16(text), MessageLayout, [](TForm2* box) {
+            QLabel* label = box->Label1;
+            const int textWidth = WidestLine(label);
+            EXPECT_LE(textWidth, label->width()) << "clipped: " << label->text().toStdString();
+            EXPECT_GT(textWidth, label->width() - 8) << "wider than needed";
+            EXPECT_EQ(box->width() - label->geometry().right() - 1, label->x()) << "margins kept";
+        });
+    }
+}
+
 TEST(MessageBoxTest, AboutLayoutIsLargerWithTheMailLineAndDoesNotCarryOver)
 {
     Show(QStringLiteral("Zenkara之星 v1.04版\r\r作者：x"), AboutLayout, [](TForm2* box) {

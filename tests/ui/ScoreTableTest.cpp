@@ -11,6 +11,8 @@
 #include <QRandomGenerator>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 
 namespace {
@@ -144,6 +146,52 @@ TEST_F(ScoreTableTest, UnreadableFilesGiveDefaultsForWhatCannotBeRead)
     LoadScores(0);
     EXPECT_EQ(ScoreTable[3].Score, 7777);
     ExpectDefaultEntry(5);
+}
+
+TEST_F(ScoreTableTest, NamesThatAreNoGbkAreWrittenBackByteForByte)
+{
+    const QByteArray odd = "A\xFF\xD5";  // a byte no GBK character starts with, and a character cut off
+    WriteBytes(ScoreFile(0), "[Name]\r\n1=" + odd + "\r\n[Score]\r\n1=20000\r\n");
+    LoadScores(0);
+    EXPECT_EQ(ScoreTable[0].Name, QStringLiteral("A\uFFFD\uFFFD"));
+    RecordScore(0, {QStringLiteral("top"), 30000, QStringLiteral("today")});  // moves it to entry 2
+    EXPECT_TRUE(ReadBytes(ScoreFile(0)).contains("\r\n2=" + odd + "\r\n"));
+}
+
+// Each copy of the game records its scores through the real save path, in a process of its own.
+TEST_F(ScoreTableTest, TwoCopiesRecordingAtOnceKeepEveryEntry)
+{
+    constexpr int Copies = 2;
+    constexpr int PerCopy = 5;
+    const auto nameOf = [](int copy, int i) { return QStringLiteral("copy%1-%2").arg(copy).arg(i); };
+    std::array<pid_t, Copies> copies{};
+    for (int copy = 0; copy < Copies; ++copy) {
+        copies[copy] = fork();
+        ASSERT_GE(copies[copy], 0);
+        if (copies[copy] == 0) {
+            int failures = 0;
+            for (int i = 0; i < PerCopy; ++i) {
+                try {
+                    RecordScore(0, {nameOf(copy, i), 20000 + 10 * i + copy, QStringLiteral("now")});
+                } catch (const platform::IniWriteError&) {
+                    ++failures;
+                }
+            }
+            _exit(failures);
+        }
+    }
+    for (const pid_t copy : copies) {
+        int status = 0;
+        ASSERT_EQ(waitpid(copy, &status, 0), copy);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    LoadScores(0);
+    QStringList names;
+    for (const ScoreEntry& entry : ScoreTable)
+        names << entry.Name;
+    for (int copy = 0; copy < Copies; ++copy)
+        for (int i = 0; i < PerCopy; ++i)
+            EXPECT_TRUE(names.contains(nameOf(copy, i))) << names.join(' ').toStdString();
 }
 
 TEST_F(ScoreTableTest, FailedWriteIsReportedAndKeepsTheOldFile)

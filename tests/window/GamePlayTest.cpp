@@ -81,6 +81,27 @@ TEST_F(GamePlayTest, EasyGameStartsCentredWithItsStocks)
     EXPECT_EQ(WindowPixel(50, 300), 0u);
 }
 
+TEST_F(GamePlayTest, LongCountsPushTheLabelsBeforeThemAsideWithinThePanel)
+{
+    TForm1& form = Open();
+    QTest::keyClick(&form, Qt::Key_F1);
+    form.Engine->Params->SetHints(255);
+    form.Engine->Params->SetResets(255);
+    form.Engine->Params->SetScore(1234567);
+    // Left to right, no control reaches into the next (a caption's own trailing space parts it
+    // from its count), the last inside the panel.
+    int end = 0;
+    for (QWidget* control : std::initializer_list<QWidget*>{form.lblLevel, form.ProgressBar1, form.Label4, form.lblReSet,
+                                                           form.Label6, form.lblPrompt, form.Label8, form.lblScore}) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        EXPECT_LE(end, control->x()) << (label ? label->text().toStdString() : "the countdown bar");
+        end = control->x() + (label ? label->fontMetrics().horizontalAdvance(label->text()) : control->width());
+    }
+    EXPECT_LE(end, form.Panel1->width());
+    ModalAnswer<TWriteNameBox> answer([](TWriteNameBox* box) { box->btnNotWrite->click(); });
+    form.mmiQuitClick();
+}
+
 TEST_F(GamePlayTest, StartPositionsOfTheOtherBoards)
 {
     TForm1& form = Open();
