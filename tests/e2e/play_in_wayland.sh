@@ -23,7 +23,7 @@ start_weston() {
   command -v weston >/dev/null || skip "weston is not installed"
   export XDG_RUNTIME_DIR=$work/run
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-  printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff%s\npanel-position=none\nlocking=false\n' \
+  printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff%s\npanel-position=none\nlocking=false\nanimation=none\nstartup-animation=none\nfocus-animation=none\n' \
     "$desktop" >"$work/weston.ini"
   weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman \
     --width=$screen_w --height=$screen_h --socket=zenkara-e2e >"$work/weston.log" 2>&1 &
@@ -119,8 +119,10 @@ xdotool mousemove 0 0
 game_pid=$!
 pids+=("$game_pid")
 wait_for 20 locate_window || fail "the game's window did not appear"
+# Looked for again with each try: a window may still be settling when it is first seen.
+window_with_picture() { locate_window && locate_client_area; }
+wait_for 10 window_with_picture || fail "no start picture in the window at ${win_w}x$win_h+$win_x+$win_y"
 park_pointer
-wait_for 10 locate_client_area || fail "no start picture in the window at ${win_w}x$win_h+$win_x+$win_y"
 echo "window ${win_w}x$win_h+$win_x+$win_y, client area at ($client_x, $client_y)"
 xdotool mousemove $((win_x + win_w / 2)) $((win_y + 8)) click 1
 
