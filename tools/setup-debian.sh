@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-dev
   desktop-file-utils dpkg-dev file appstream
   pulseaudio pulseaudio-utils
+  libsdl2-dev pipewire pipewire-pulse wireplumber dbus-daemon
 )
 
 missing=()
