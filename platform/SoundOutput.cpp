@@ -8,11 +8,13 @@
 namespace platform {
 namespace {
 
-// Every sound is converted to this format once, when it is loaded.
+// Every sound is converted to this format once, when it is loaded. The game's sounds are of
+// 8 bits, so that wider samples would only take more memory.
 constexpr int Rate = 22050;
 constexpr int Channels = 2;
-constexpr SDL_AudioFormat Format = AUDIO_S16SYS;
-constexpr int BytesPerFrame = Channels * 2;
+constexpr SDL_AudioFormat Format = AUDIO_U8;
+constexpr int BytesPerFrame = Channels;
+constexpr Uint8 Silence = 0x80;
 // Frames handed to the server at a time: about 23 ms, short enough for a sound to start on time.
 constexpr Uint16 FramesPerFeed = 512;
 
@@ -129,7 +131,7 @@ void SoundOutput::Feed(void* self, Uint8* stream, int length)
         if (output->at_ >= samples->size())
             output->playing_ = nullptr;
     }
-    std::memset(stream + copied, 0, size_t(length - copied));  // silence, in signed samples
+    std::memset(stream + copied, Silence, size_t(length - copied));
 }
 
 }  // namespace platform

@@ -16,7 +16,7 @@
 namespace {
 
 // Time for the last sound to be heard to its end before the program quits.
-constexpr int LastSoundMs = 3000;
+constexpr int LastSoundMs = 3500;
 
 struct Play {
     QString name;

@@ -46,7 +46,7 @@ case $server in
 esac
 start_recording
 "$app" "${schedule[@]}" >"$work/plays" 2>"$work/app.log" || fail "the player exited with status $?"
-sleep 0.2
+sleep 0.5  # the recorder writes the last samples late
 sounds_heard >"$work/sounds"
 
 declare -A span
