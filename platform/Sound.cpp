@@ -61,11 +61,11 @@ public:
         closeTimer_.start(SoundOutput::DurationMs(samples) + CloseAfterMs);
     }
 
-    // Closes the output from the sound thread, where its timer lives, before the thread ends.
+    // Stops the output from the sound thread, where its timer lives, before the thread ends.
     void quiet()
     {
         closeTimer_.stop();
-        output_.close();
+        output_.shutDown();
     }
 
 private:

@@ -29,6 +29,9 @@ public:
     // samples must stay unchanged until another sound plays or the stream closes.
     void play(const QByteArray& samples);
     void close();
+    // Closes the stream and stops the audio library, releasing what it keeps for the calling
+    // thread: the thread that used the output calls it before it ends.
+    void shutDown();
 
 private:
     bool open();

@@ -32,4 +32,4 @@ for wave in "$root"/resources/sounds/*.wav; do
   schedule+=("$name:$plays:$gap")
 done
 echo "playing ${schedule[*]} on $server"
-exec "$root/tests/e2e/sound_plays.sh" "$build/tests/e2e/sound_plays_app" "$root/resources/sounds" "$server" "${schedule[@]}"
+follow_clock=1 exec "$root/tests/e2e/sound_plays.sh" "$build/tests/e2e/sound_plays_app" "$root/resources/sounds" "$server" "${schedule[@]}"
