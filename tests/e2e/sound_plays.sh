@@ -12,7 +12,6 @@ readonly app=$1 sounds=$2 server=$3
 shift 3
 readonly latency_ms=150            # a sound heard later than this after its play is late
 readonly shortfall_ms=30           # a play heard this much shorter or longer than its sound is not whole
-readonly early_ms=100              # how far the recording's clock may run behind the player's
 schedule=(SNDCLICK:20:200 SNDCANNOTDISP:3:700 SNDGAMEOVER:2:2500)
 (($# == 0)) || schedule=("$@")
 

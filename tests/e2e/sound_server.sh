@@ -6,6 +6,7 @@
 readonly rate=8000                 # recorded samples per second
 readonly window_ms=5               # loudness is measured in windows of this length
 readonly threshold=800             # a window louder than this (of 32767) holds sound
+readonly early_ms=100              # how far the recording's clock may run ahead of the player's
 
 now_ms() { date +%s%3N; }
 

@@ -67,7 +67,7 @@ echo "sounds heard (ms after the first click, onset-end):"
 awk -v c="$click1" '{ printf "  %d-%d\n", $1 - c, $2 - c }' "$work/sounds"
 echo "second click at $((click2 - click1)) ms, message box at $((box - click1)) ms"
 
-read -r click_sound _ < <(first_sound_after "$click1") || true
+read -r click_sound _ < <(first_sound_after $((click1 - early_ms))) || true
 [[ -n ${click_sound:-} ]] || fail "no click sound after the first click"
 ((click_sound - click1 <= click_latency_ms)) \
   || fail "the click sound came $((click_sound - click1)) ms after the click"
