@@ -14,7 +14,7 @@ set -euo pipefail
 # One group of names per line, so that a name joins the group of the command that uses it.
 play=(
   build-essential cmake
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev libsdl2-dev
   libjpeg62-turbo-dev
   fonts-arphic-uming
 )
@@ -37,6 +37,7 @@ test=(
   desktop-file-utils appstream lintian
   pulseaudio pulseaudio-utils
   weston qt6-wayland
+  pipewire pipewire-pulse wireplumber dbus-daemon
 )
 
 usage() {

@@ -1,0 +1,143 @@
+#include "platform/SoundOutput.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+// Every sound is converted to this format once, when it is loaded. The game's sounds are of
+// 8 bits, but a stream of 8-bit samples was heard to end in a burst of noise on closing.
+constexpr int Rate = 22050;
+constexpr int Channels = 2;
+constexpr SDL_AudioFormat Format = AUDIO_S16SYS;
+constexpr int BytesPerFrame = Channels * 2;
+// Frames handed to the server at a time: about 35 ms, short enough for a sound to start on time,
+// long enough for the feeding thread to keep up on a busy machine (at 23 ms, sounds broke up;
+// at 46 ms, they started late).
+constexpr Uint16 FramesPerFeed = 768;
+
+}  // namespace
+
+SoundOutput::~SoundOutput()
+{
+    shutDown();
+}
+
+QByteArray SoundOutput::Convert(const QByteArray& waveFile)
+{
+    SDL_AudioSpec spec;
+    Uint8* samples = nullptr;
+    Uint32 size = 0;
+    SDL_RWops* file = SDL_RWFromConstMem(waveFile.constData(), int(waveFile.size()));
+    if (!file || !SDL_LoadWAV_RW(file, 1, &spec, &samples, &size))
+        return {};
+    SDL_AudioCVT cvt;
+    QByteArray converted;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, Format, Channels, Rate) >= 0) {
+        converted.resize(qsizetype(size) * cvt.len_mult);
+        std::memcpy(converted.data(), samples, size);
+        cvt.buf = reinterpret_cast<Uint8*>(converted.data());
+        cvt.len = int(size);
+        if (SDL_ConvertAudio(&cvt) == 0)
+            converted.truncate(cvt.len_cvt - cvt.len_cvt % BytesPerFrame);
+        else
+            converted.clear();
+    }
+    SDL_FreeWAV(samples);
+    return converted;
+}
+
+int SoundOutput::DurationMs(const QByteArray& samples)
+{
+    return int(samples.size() / BytesPerFrame * 1000 / Rate);
+}
+
+void SoundOutput::play(const QByteArray& samples)
+{
+    // A server that went away leaves the stream stopped: it is opened again, on the new server.
+    if (device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
+        close();
+        shutDownAudio();
+    }
+    if (!device_ && !open())
+        return;
+    SDL_LockAudioDevice(device_);
+    playing_ = &samples;
+    at_ = 0;
+    SDL_UnlockAudioDevice(device_);
+    SDL_PauseAudioDevice(device_, 0);
+}
+
+void SoundOutput::shutDown()
+{
+    close();
+    shutDownAudio();
+    SDL_TLSCleanup();
+}
+
+void SoundOutput::close()
+{
+    if (device_)
+        SDL_CloseAudioDevice(device_);
+    device_ = 0;
+    playing_ = nullptr;
+}
+
+// A failed attempt starts the audio library again: the sound server may have appeared, or
+// restarted, since it was first looked for.
+bool SoundOutput::open()
+{
+    if (openDevice())
+        return true;
+    shutDownAudio();
+    return openDevice();
+}
+
+void SoundOutput::prepare()
+{
+    if (audioUp_)
+        return;
+    audioUp_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
+bool SoundOutput::openDevice()
+{
+    prepare();
+    if (!audioUp_)
+        return false;
+    SDL_AudioSpec wanted{};
+    wanted.freq = Rate;
+    wanted.format = Format;
+    wanted.channels = Channels;
+    wanted.samples = FramesPerFeed;
+    wanted.callback = &SoundOutput::Feed;
+    wanted.userdata = this;
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    return device_ != 0;
+}
+
+void SoundOutput::shutDownAudio()
+{
+    if (audioUp_)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audioUp_ = false;
+}
+
+void SoundOutput::Feed(void* self, Uint8* stream, int length)
+{
+    auto* output = static_cast<SoundOutput*>(self);
+    int copied = 0;
+    if (const QByteArray* samples = output->playing_) {
+        copied = int(std::min<qsizetype>(length, samples->size() - output->at_));
+        std::memcpy(stream, samples->constData() + output->at_, size_t(copied));
+        output->at_ += copied;
+        if (output->at_ >= samples->size())
+            output->playing_ = nullptr;
+    }
+    std::memset(stream + copied, 0, size_t(length - copied));  // silence, in signed samples
+}
+
+}  // namespace platform

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Every play of a sound heard whole: on a private sound server (pulseaudio or pipewire), the
+# short click sound is played many times in a row, then two longer sounds a few times, and
+# each play must be found in the recording from its first sound to its last, on time.
+#
+# Usage: sound_plays.sh <sound_plays_app> <sound folder> pulseaudio|pipewire [NAME:COUNT:GAP_MS...]
+# The plays asked for replace the test's own (tools/sound_soak.sh plays thousands).
+# Exits 77 (skipped) only when the sound server is missing or cannot start here.
+set -euo pipefail
+
+readonly app=$1 sounds=$2 server=$3
+shift 3
+readonly latency_ms=150            # a sound heard later than this after its play is late
+readonly shortfall_ms=30           # a play heard this much shorter or longer than its sound is not whole
+schedule=(SNDCLICK:20:200 SNDCANNOTDISP:3:700 SNDGAMEOVER:2:2500)
+(($# == 0)) || schedule=("$@")
+
+# PipeWire needs a session bus of its own: the script runs itself again inside one.
+if [[ $server == pipewire && -z ${SOUND_PLAYS_IN_BUS:-} ]]; then
+  command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
+  SOUND_PLAYS_IN_BUS=1 exec dbus-run-session -- "$0" "$app" "$sounds" "$server" "$@"
+fi
+
+here=$(dirname "$0")
+source "$here/e2e_common.sh"
+source "$here/sound_server.sh"
+poll_seconds=0.05
+
+# The audible part of a wave file of 8-bit PCM, in milliseconds from its start: "onset end".
+audible_span() {
+  local file=$1 channels file_rate
+  channels=$(od -An -tu2 -j22 -N2 "$file" | tr -d ' ')
+  file_rate=$(od -An -tu4 -j24 -N4 "$file" | tr -d ' ')
+  od -An -v -tu1 -w1 -j44 "$file" | awk -v per=$((file_rate * channels * window_ms / 1000)) \
+    -v ms=$window_ms -v limit=$((threshold / 256)) '
+    { v = $1 - 128; if (v < 0) v = -v; if (v > peak) peak = v
+      if (++n == per) { if (peak > limit) { if (on == "") on = w; last = w }; w++; n = 0; peak = 0 } }
+    END { printf "%d %d\n", on * ms, (last + 1) * ms }'
+}
+
+case $server in
+  pulseaudio) start_pulseaudio ;;
+  pipewire) start_pipewire ;;
+  *) fail "unknown sound server $server" ;;
+esac
+start_recording
+"$app" "${schedule[@]}" >"$work/plays" 2>"$work/app.log" || fail "the player exited with status $?"
+sleep 0.5  # the recorder writes the last samples late
+sounds_heard >"$work/sounds"
+
+declare -A span
+while read -r _ name _; do
+  [[ -n ${span[$name]:-} ]] || span[$name]=$(audible_span "$sounds/$name.wav")
+done <"$work/plays"
+for name in "${!span[@]}"; do echo "span $name ${span[$name]}"; done >"$work/spans"
+
+# Each play owns the stretches of sound that start from its time until the next play. Over a
+# long recording the recorder's clock drifts from the player's: with follow_clock set, each
+# play is looked for where the play before it was heard.
+awk -v early=$early_ms -v late=$latency_ms -v slack=$shortfall_ms -v follow=${follow_clock:-0} -v n=0 -v m=0 -v k=0 -v shift=0 '
+  $1 == "span" { on[$2] = $3; len[$2] = $4 - $3; next }
+  $1 == "play" { name[n] = $2; at[n++] = $3; next }
+  { from[m] = $1; to[m++] = $2 }
+  END {
+    at[n] = 9999999999999
+    for (i = 0; i < n; i++) {
+      first = ""; last = ""
+      for (; k < m && from[k] < at[i + 1] + shift - early; k++)
+        if (from[k] >= at[i] + shift - early) { if (first == "") first = from[k]; last = to[k] }
+      p = name[i]
+      if (first == "") { printf "play %d of %s: not heard\n", i + 1, p; bad++; continue }
+      if (first - at[i] - shift > late + on[p] || last - first < len[p] - slack || last - first > len[p] + slack) {
+        printf "play %d of %s: heard %d-%d ms after it, the sound lasts %d ms\n", i + 1, p, first - at[i], last - at[i], len[p]
+        bad++
+      }
+      if (follow) shift = first - at[i] - on[p]
+    }
+    printf "%d plays on %s, %d not heard whole\n", n, server, bad
+    exit bad > 0
+  }' server="$server" "$work/spans" "$work/plays" "$work/sounds" >"$work/verdict" || true
+cat "$work/verdict"
+grep -q ', 0 not heard whole$' "$work/verdict" || fail "not every play was heard whole"
