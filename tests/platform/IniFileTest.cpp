@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/GbkText.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -27,35 +27,11 @@ protected:
 
     void writeBytes(const QByteArray& bytes, const QString& name = QStringLiteral("Game.ini")) const
     {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(WriteFileBytes(path(name), bytes));
     }
-
-    QByteArray readBytes(const QString& name = QStringLiteral("Game.ini")) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray readBytes(const QString& name = QStringLiteral("Game.ini")) const { return ReadFileBytes(path(name)); }
 
     QTemporaryDir dir_;
-};
-
-// Limits the size of files written, for root too, while alive. The INI layer itself must keep
-// the limit's signal from killing the process, so that the write fails instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
 };
 
 mode_t PermissionBitsOf(const QString& path)

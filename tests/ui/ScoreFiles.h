@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/System.h"
+#include "tests/support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,17 +14,6 @@ protected:
     void TearDown() override { platform::SetDataDirForTesting(QString()); }
 
     QString ScoreFile(int difficulty) const { return dir_.filePath(QStringLiteral("Score%1.ini").arg(difficulty)); }
-
-    static QByteArray ReadBytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static void WriteBytes(const QString& path, const QByteArray& bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
 
     QTemporaryDir dir_;
 };
