@@ -10,18 +10,24 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 
+#include <tuple>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 
 namespace {
 
+// Entry i (1 to 10) as name, score and date, checked in one comparison.
+std::tuple<QString, int, QString> Entry(int i)
+{
+    return {ScoreTable[i - 1].Name, ScoreTable[i - 1].Score, ScoreTable[i - 1].RecordTime};
+}
+
 void ExpectDefaultEntry(int entry)
 {
-    SCOPED_TRACE(entry);
-    EXPECT_EQ(ScoreTable[entry - 1].Name, QStringLiteral("无名氏"));
-    EXPECT_EQ(ScoreTable[entry - 1].Score, 11000 - 1000 * entry);
-    EXPECT_EQ(ScoreTable[entry - 1].RecordTime, QStringLiteral("2008年"));
+    EXPECT_EQ(Entry(entry), std::make_tuple(QStringLiteral("无名氏"), 11000 - 1000 * entry, QStringLiteral("2008年")))
+        << "entry " << entry;
 }
 
 // The name box answer that types `name` and records it.
@@ -62,9 +68,7 @@ TEST_F(ScoreTableTest, OnlyScoresAboveEntryTenAreRecordedBelowEqualOnes)
     }
     LoadScores(1);
     ExpectDefaultEntry(9);
-    EXPECT_EQ(ScoreTable[9].Name, QStringLiteral("小明"));
-    EXPECT_EQ(ScoreTable[9].Score, 1001);
-    EXPECT_EQ(ScoreTable[9].RecordTime, platform::CurrentShortDate());
+    EXPECT_EQ(Entry(10), std::make_tuple(QStringLiteral("小明"), 1001, platform::CurrentShortDate()));
     {
         ModalAnswer<TWriteNameBox> answer(Typing(QStringLiteral("Neo")));
         RecordHighScoreFor(nullptr, 3, QStringLiteral("5000"));
@@ -94,9 +98,7 @@ TEST_F(ScoreTableTest, ReadsAGbkFileWrittenByAnotherProgram)
     ASSERT_TRUE(WriteFileBytes(ScoreFile(2), "[RecordTime]\r\n2=2023\xC4\xEA\r\n1=2024\xC4\xEA\r\n[score]\r\n"
                                              "2=12000\r\n1=$3A98\r\n[Name]\r\n1=\xD5\xC5\xC8\xFD\r\n2=\xC0\xEE\xCB\xC4\r\n"));
     LoadScores(2);
-    EXPECT_EQ(ScoreTable[0].Name, QStringLiteral("张三"));
-    EXPECT_EQ(ScoreTable[0].Score, 15000);
-    EXPECT_EQ(ScoreTable[0].RecordTime, QStringLiteral("2024年"));
+    EXPECT_EQ(Entry(1), std::make_tuple(QStringLiteral("张三"), 15000, QStringLiteral("2024年")));
     EXPECT_EQ(ScoreTable[1].Name, QStringLiteral("李四"));
     EXPECT_EQ(ScoreTable[1].RecordTime, QStringLiteral("2023年"));
     ExpectDefaultEntry(3);
@@ -117,12 +119,8 @@ TEST_F(ScoreTableTest, AwkwardNamesRoundTripWithoutChangingTheFileLayout)
         ScoreTable[i] = {names[i], 100 - i, QStringLiteral("=[x]\n")};
     SaveScores(1);
     LoadScores(1);
-    for (int i = 0; i < ScoreCount; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(ScoreTable[i].Name, expected[i]);
-        EXPECT_EQ(ScoreTable[i].Score, 100 - i);
-        EXPECT_EQ(ScoreTable[i].RecordTime, QStringLiteral("=[x] "));
-    }
+    for (int i = 0; i < ScoreCount; ++i)
+        EXPECT_EQ(Entry(i + 1), std::make_tuple(expected[i], 100 - i, QStringLiteral("=[x] "))) << i;
     const QList<QByteArray> lines = ReadFileBytes(ScoreFile(1)).split('\n');
     EXPECT_EQ(lines.size(), 3 * (1 + ScoreCount) + 1);  // three sections of ten keys, a final line end
     EXPECT_EQ(lines.count("[Score]\r"), 1);

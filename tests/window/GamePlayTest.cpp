@@ -25,22 +25,6 @@ namespace {
 
 using GamePlayTest = WindowTest;
 
-// Answers the game's own message box and keeps its text.
-class MessageAnswer {
-public:
-    MessageAnswer()
-        : answer_([this](TForm2* box) {
-              text = box->Label1->text();
-              box->close();
-          })
-    {
-    }
-    QString text;
-
-private:
-    ModalAnswer<TForm2> answer_;
-};
-
 // Gives up without entering a name when a score qualifies.
 void DeclineNameEntry(TForm1& form)
 {
