@@ -2,6 +2,7 @@
 #include "tests/ui/ScoreFiles.h"
 
 #include "platform/IniFile.h"
+#include "platform/System.h"
 #include "ui/LinkRecord.h"
 #include "ui/WriteNameBox.h"
 
