@@ -38,7 +38,6 @@ protected:
     // As the main window opens the dialog while no game runs.
     void SetUp() override
     {
-        ScoreFilesTest::SetUp();
         LoadScores(0);
         dialog = std::make_unique<TTopScore>(nullptr);
     }
