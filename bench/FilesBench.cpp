@@ -3,7 +3,7 @@
 // loaded from a file grown to 100 MB by lines the game does not read.
 
 #include "platform/System.h"
-#include "ui/LinkRecord.h"
+#include "scores/ScoreTable.h"
 
 #include <QFile>
 #include <QTemporaryDir>

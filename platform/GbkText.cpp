@@ -72,16 +72,6 @@ const Converters& Codecs()
     return converters;
 }
 
-// The length of the GB18030 character whose first byte is at `bytes`.
-size_t WideCharacterLength(const char* bytes, size_t left)
-{
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    if (lead < 0x81 || lead == 0xFF || left < 2)
-        return 1;
-    const auto second = static_cast<unsigned char>(bytes[1]);
-    return second >= 0x30 && second <= 0x39 ? 4 : 2;
-}
-
 // The length of the UTF-8 character whose first byte is at `bytes`.
 size_t Utf8CharacterLength(const char* bytes)
 {
@@ -125,6 +115,15 @@ QByteArray ToGbk(const QString& text)
     return output;
 }
 
+qsizetype Gb18030CharacterLength(QByteArrayView bytes)
+{
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (lead < 0x81 || lead == 0xFF || bytes.size() < 2)
+        return 1;
+    const auto second = static_cast<unsigned char>(bytes[1]);
+    return second >= 0x30 && second <= 0x39 ? 4 : 2;
+}
+
 QString FromGbk(QByteArrayView bytes)
 {
     if (QtPrivate::isAscii(QLatin1StringView(bytes)))
@@ -135,11 +134,12 @@ QString FromGbk(QByteArrayView bytes)
     size_t left = static_cast<size_t>(bytes.size());
     int error;
     while ((error = Codecs().fromFile.Run(in, left, utf8)) != 0) {
-        size_t length = std::min(WideCharacterLength(in, left), left);
+        const auto whole = static_cast<size_t>(Gb18030CharacterLength({in, static_cast<qsizetype>(left)}));
+        size_t length = std::min(whole, left);
         if (!ConvertOne(Codecs().fromWide, in, length, utf8)) {
             utf8.append(kReplacementUtf8);
             // A sequence cut off by the end of the text is dropped whole, a wrong byte alone.
-            length = error == EINVAL || length < WideCharacterLength(in, left) ? left : 1;
+            length = error == EINVAL || length < whole ? left : 1;
         }
         in += length;
         left -= length;

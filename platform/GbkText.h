@@ -12,5 +12,8 @@ namespace platform {
 QByteArray ToGbk(const QString& text);
 // Invalid byte sequences become U+FFFD; never fails.
 QString FromGbk(QByteArrayView bytes);
+// The length of the GB18030 character that `bytes` (not empty) start with: 1, 2 or 4 bytes, and
+// 1 when a single byte is left. The length may run past the end of a cut-off character.
+qsizetype Gb18030CharacterLength(QByteArrayView bytes);
 
 }  // namespace platform

@@ -234,18 +234,6 @@ QByteArrayView Unquoted(QByteArrayView value)
     return value;
 }
 
-// The length of the GB18030 character starting at `bytes[i]`.
-qsizetype CharacterLength(QByteArrayView bytes, qsizetype i)
-{
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x81 || lead == 0xFF || i + 1 >= bytes.size())
-        return 1;
-    const auto second = static_cast<unsigned char>(bytes[i + 1]);
-    if (second >= 0x30 && second <= 0x39)
-        return 4;
-    return 2;
-}
-
 // The longest prefix of at most `limit` bytes that does not end inside a character.
 QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
 {
@@ -253,7 +241,7 @@ QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
         return bytes;
     qsizetype end = 0;
     while (end < bytes.size()) {
-        const qsizetype next = end + CharacterLength(bytes, end);
+        const qsizetype next = end + Gb18030CharacterLength(bytes.sliced(end));
         if (next > limit)
             break;
         end = next;
@@ -554,36 +542,6 @@ void IniFile::Update(const std::function<void(IniText&)>& edit)
     });
     if (!replaced)
         throw IniWriteError(fullPath);
-}
-
-QString IniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const
-{
-    return Read().ReadString(section, key, defaultValue);
-}
-
-int IniFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const
-{
-    return Read().ReadInteger(section, key, defaultValue);
-}
-
-bool IniFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const
-{
-    return Read().ReadBool(section, key, defaultValue);
-}
-
-void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
-{
-    Update([&](IniText& text) { text.WriteString(section, key, value); });
-}
-
-void IniFile::WriteInteger(const QString& section, const QString& key, int value)
-{
-    Update([&](IniText& text) { text.WriteInteger(section, key, value); });
-}
-
-void IniFile::WriteBool(const QString& section, const QString& key, bool value)
-{
-    Update([&](IniText& text) { text.WriteBool(section, key, value); });
 }
 
 }  // namespace platform

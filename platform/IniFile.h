@@ -66,8 +66,6 @@ class IniFile {
 public:
     explicit IniFile(QString fileName);
 
-    QString FileName() const { return fileName_; }
-
     // The file read once, for any number of reads; a missing or unusable file is empty. A
     // UTF-16LE file with its byte-order mark reads as the same text in GBK.
     IniText Read() const;
@@ -77,14 +75,6 @@ public:
     // sees the text as the last of them left it. Throws IniWriteError when the file cannot be
     // read or may not be written; it then keeps its previous contents.
     void Update(const std::function<void(IniText&)>& edit);
-
-    // One key each: a read reads the file, a write is one Update.
-    QString ReadString(const QString& section, const QString& key, const QString& defaultValue) const;
-    int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
-    bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
-    void WriteString(const QString& section, const QString& key, const QString& value);
-    void WriteInteger(const QString& section, const QString& key, int value);
-    void WriteBool(const QString& section, const QString& key, bool value);
 
 private:
     QString fileName_;

@@ -16,7 +16,7 @@ QString WithLineBreaks(QString text)
 
 }  // namespace
 
-void ShowMessageBox(QWidget* parent, const QString& text, const QString& caption)
+void ShowDesktopMessageBox(QWidget* parent, const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Information, caption, WithLineBreaks(text), QMessageBox::Ok, parent);
     box.exec();

@@ -7,7 +7,7 @@ class QWidget;
 namespace platform {
 
 // The desktop's modal message box with one OK button. "\r" in the text starts a new line.
-void ShowMessageBox(QWidget* parent, const QString& text, const QString& caption);
+void ShowDesktopMessageBox(QWidget* parent, const QString& text, const QString& caption);
 
 // Shows an error (such as a failed settings write) the way the application reports errors.
 void ShowErrorBox(QWidget* parent, const QString& text);

@@ -96,7 +96,7 @@ TEST_F(FullGameMemoryTest, AWholeGameFromDealToNameEntry)
     }
     EXPECT_EQ(form_->Engine, nullptr);
 
-    const platform::IniFile scores(dir_.filePath(QStringLiteral("Score0.ini")));
+    const platform::IniText scores = platform::IniFile(dir_.filePath(QStringLiteral("Score0.ini"))).Read();
     EXPECT_EQ(scores.ReadString(QStringLiteral("Name"), QStringLiteral("1"), QString()), QStringLiteral("测试员"));
     EXPECT_EQ(scores.ReadInteger(QStringLiteral("Score"), QStringLiteral("1"), 0), finalScore);
 }

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace {
-
 
 enum class Axis { Column, Row };
 
@@ -181,10 +181,8 @@ TEST_F(CollapseTest, ClearsTheSelectionAndRedrawsTheWholeBoardOnce)
 
     Collapse(engine, 2, Pair{3, LineIndex, 6, LineIndex});
 
-    EXPECT_EQ(engine.SelRow, EmptyCell);
-    EXPECT_EQ(engine.SelCol, EmptyCell);
-    EXPECT_EQ(engine.ClickRow, EmptyCell);
-    EXPECT_EQ(engine.ClickCol, EmptyCell);
+    EXPECT_EQ((std::array{engine.SelRow, engine.SelCol, engine.ClickRow, engine.ClickCol}),
+              (std::array<std::int32_t, 4>{EmptyCell, EmptyCell, EmptyCell, EmptyCell}));
     EXPECT_EQ(redraws, 1);
     // The empty border was painted black again: the bitmap was rendered afresh.
     EXPECT_EQ(engine.BoardDC.pixel(2, 2), qRgb(0, 0, 0));

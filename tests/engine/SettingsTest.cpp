@@ -1,7 +1,7 @@
 #include "engine/Global.h"
 #include "platform/IniFile.h"
 #include "platform/System.h"
-#include "tests/support/EnginePlay.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSwitches.h"
 
 #include <QDir>

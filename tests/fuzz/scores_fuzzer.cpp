@@ -4,7 +4,7 @@
 #include "FuzzFiles.h"
 
 #include "platform/System.h"
-#include "ui/LinkRecord.h"
+#include "scores/ScoreTable.h"
 
 namespace {
 

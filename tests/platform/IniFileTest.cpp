@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include "platform/GbkText.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 using platform::IniFile;
+using platform::IniText;
 using platform::IniWriteError;
 
 namespace {
@@ -26,35 +27,12 @@ protected:
 
     void writeBytes(const QByteArray& bytes, const QString& name = QStringLiteral("Game.ini")) const
     {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(WriteFileBytes(path(name), bytes));
     }
-
-    QByteArray readBytes(const QString& name = QStringLiteral("Game.ini")) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    QByteArray readBytes(const QString& name = QStringLiteral("Game.ini")) const { return ReadFileBytes(path(name)); }
 
     QTemporaryDir dir_;
-};
-
-// Limits the size of files written, for root too, while alive. The INI layer itself must keep
-// the limit's signal from killing the process, so that the write fails instead.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
+    IniFile ini_{path()};  // Game.ini in the test's folder
 };
 
 mode_t PermissionBitsOf(const QString& path)
@@ -68,14 +46,13 @@ mode_t PermissionBitsOf(const QString& path)
 TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault)
 {
     IniFile missing(path(QStringLiteral("none.ini")));
-    EXPECT_EQ(missing.ReadString("GameIni", "Music", "d"), "d");
-    EXPECT_EQ(missing.ReadInteger("GameIni", "Pattern", 1), 1);
-    EXPECT_TRUE(missing.ReadBool("GameIni", "Sound", true));
+    EXPECT_EQ(missing.Read().ReadString("GameIni", "Music", "d"), "d");
+    EXPECT_EQ(missing.Read().ReadInteger("GameIni", "Pattern", 1), 1);
+    EXPECT_TRUE(missing.Read().ReadBool("GameIni", "Sound", true));
 
     writeBytes("[GameIni]\r\nMusic=1\r\n[Other]\r\nPattern=4\r\n");
-    IniFile ini(path());
-    EXPECT_EQ(ini.ReadInteger("GameIni", "Pattern", 1), 1);  // only in another section
-    EXPECT_EQ(ini.ReadInteger("Nope", "Music", 7), 7);
+    EXPECT_EQ(ini_.Read().ReadInteger("GameIni", "Pattern", 1), 1);  // only in another section
+    EXPECT_EQ(ini_.Read().ReadInteger("Nope", "Music", 7), 7);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("none.ini"))));
 }
 
@@ -83,30 +60,27 @@ TEST_F(IniFileTest, SectionsAndKeysMatchWithoutRegardToCase)
 {
     const QByteArray chinese = platform::ToGbk(QStringLiteral("[名字Ab]\r\n键Key=值\r\n"));
     writeBytes("[gameini]\r\nMUSIC=1\r\n" + chinese);
-    IniFile ini(path());
-    EXPECT_TRUE(ini.ReadBool("GameIni", "music", false));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("名字aB"), QStringLiteral("键kEY"), ""), QStringLiteral("值"));
-    EXPECT_EQ(ini.ReadString(QStringLiteral("名字"), QStringLiteral("键kEY"), "none"), "none");
+    EXPECT_TRUE(ini_.Read().ReadBool("GameIni", "music", false));
+    EXPECT_EQ(ini_.Read().ReadString(QStringLiteral("名字aB"), QStringLiteral("键kEY"), ""), QStringLiteral("值"));
+    EXPECT_EQ(ini_.Read().ReadString(QStringLiteral("名字"), QStringLiteral("键kEY"), "none"), "none");
 
-    ini.WriteInteger("GAMEINI", "Music", 0);
+    ini_.Update([&](IniText& text) { text.WriteInteger("GAMEINI", "Music", 0); });
     EXPECT_EQ(readBytes(), "[gameini]\r\nMUSIC=0\r\n" + chinese);
 }
 
 TEST_F(IniFileTest, ReadsLfAndCrlfLinesAndTrimsSpaces)
 {
     writeBytes("[A]\nx=1\n  y  =  two words  \r\n[B]\r\nz=3");
-    IniFile ini(path());
-    EXPECT_EQ(ini.ReadInteger("A", "x", 0), 1);
-    EXPECT_EQ(ini.ReadString("A", "y", ""), "two words");
-    EXPECT_EQ(ini.ReadInteger("B", "z", 0), 3);
+    EXPECT_EQ(ini_.Read().ReadInteger("A", "x", 0), 1);
+    EXPECT_EQ(ini_.Read().ReadString("A", "y", ""), "two words");
+    EXPECT_EQ(ini_.Read().ReadInteger("B", "z", 0), 3);
 }
 
 TEST_F(IniFileTest, ReadsLoneCrLinesAndHeadersAsWindowsDoes)
 {
     writeBytes("[GameIni]\rSound=0\rPattern=3\r");
-    IniFile ini(path());
-    EXPECT_FALSE(ini.Read().ReadBool("GameIni", "Sound", true));
-    ini.Update([](platform::IniText& text) {
+    EXPECT_FALSE(ini_.Read().ReadBool("GameIni", "Sound", true));
+    ini_.Update([](IniText& text) {
         text.WriteBool("GameIni", "Sound", true);
         text.WriteInteger("GameIni", "Music", 1);
     });
@@ -115,7 +89,7 @@ TEST_F(IniFileTest, ReadsLoneCrLinesAndHeadersAsWindowsDoes)
     // 廬's second byte is ']'; "[Note" is no header, so the keys after it stay in [GameIni].
     const QByteArray lu = "\x8F\x5D";
     writeBytes("[GameIni]\n[Note\r\nPattern=4\n[" + lu + "]\r\nk=" + lu + "\n");
-    const platform::IniText text = ini.Read();
+    const IniText text = ini_.Read();
     EXPECT_EQ(text.ReadInteger("GameIni", "Pattern", 1), 4);
     EXPECT_EQ(text.ReadString(QStringLiteral("廬"), "k", ""), QStringLiteral("廬"));
 }
@@ -126,9 +100,8 @@ TEST_F(IniFileTest, Utf16FileIsReadAndWrittenBackAsUtf16)
         return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
     };
     writeBytes(utf16(QStringLiteral("[Name]\r\n1=张三\r\n2=😀\r\n")));
-    IniFile ini(path());
-    EXPECT_EQ(ini.Read().ReadString("Name", "1", ""), QStringLiteral("张三"));
-    ini.Update([](platform::IniText& text) { text.WriteString("Name", "3", QStringLiteral("李四")); });
+    EXPECT_EQ(ini_.Read().ReadString("Name", "1", ""), QStringLiteral("张三"));
+    ini_.Update([](IniText& text) { text.WriteString("Name", "3", QStringLiteral("李四")); });
     EXPECT_EQ(readBytes(), utf16(QStringLiteral("[Name]\r\n1=张三\r\n2=😀\r\n3=李四\r\n")));
 }
 
@@ -137,7 +110,7 @@ TEST_F(IniFileTest, WriteChangesOnlyItsOwnValue)
     const QByteArray before =
         "; settings\r\n[Name]\r\nName1=Old\r\n\r\n[GameIni]\r\n  Sound = 1  \r\nMusic=0\n[Tail]\r\nk=v\r\n";
     writeBytes(before);
-    IniFile(path()).WriteBool("GameIni", "Sound", false);
+    ini_.Update([&](IniText& text) { text.WriteBool("GameIni", "Sound", false); });
     QByteArray expected = before;
     expected.replace("  Sound = 1  ", "  Sound =0");
     EXPECT_EQ(readBytes(), expected);
@@ -146,21 +119,20 @@ TEST_F(IniFileTest, WriteChangesOnlyItsOwnValue)
 TEST_F(IniFileTest, NewKeyGoesAfterTheLastLineOfItsSection)
 {
     writeBytes("[GameIni]\r\nMusic=0\r\n\r\n[Other]\r\nk=v\r\n");
-    IniFile(path()).WriteInteger("GameIni", "Pattern", 3);
+    ini_.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 3); });
     EXPECT_EQ(readBytes(), QByteArray("[GameIni]\r\nMusic=0\r\nPattern=3\r\n\r\n[Other]\r\nk=v\r\n"));
 
     writeBytes("[A]\nk=v");  // LF file, no line end at the end
-    IniFile(path()).WriteString("A", "n", "w");
-    IniFile(path()).WriteString("B", "m", "u");
+    ini_.Update([&](IniText& text) { text.WriteString("A", "n", "w"); });
+    ini_.Update([&](IniText& text) { text.WriteString("B", "m", "u"); });
     EXPECT_EQ(readBytes(), QByteArray("[A]\nk=v\nn=w\n[B]\nm=u\n"));
 }
 
 TEST_F(IniFileTest, WritingCreatesFileAndSection)
 {
-    IniFile ini(path());
-    ini.WriteBool("GameIni", "Music", false);
-    ini.WriteBool("GameIni", "Sound", true);
-    ini.WriteInteger("GameIni", "Pattern", 1);
+    ini_.Update([&](IniText& text) { text.WriteBool("GameIni", "Music", false); });
+    ini_.Update([&](IniText& text) { text.WriteBool("GameIni", "Sound", true); });
+    ini_.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 1); });
     EXPECT_EQ(readBytes(), QByteArray("[GameIni]\r\nMusic=0\r\nSound=1\r\nPattern=1\r\n"));
 }
 
@@ -175,76 +147,71 @@ TEST_F(IniFileTest, IntegersReadDecimalOrHexAndAnythingElseAsTheDefault)
     };
     for (const auto& [text, expected] : cases) {
         writeBytes("[S]\r\nk=" + text + "\r\n");
-        EXPECT_EQ(IniFile(path()).ReadInteger("S", "k", 99), expected) << text.constData();
+        EXPECT_EQ(ini_.Read().ReadInteger("S", "k", 99), expected) << text.constData();
     }
 }
 
 TEST_F(IniFileTest, BooleansAreIntegersWrittenAsOneOrZero)
 {
     writeBytes("[S]\r\ntwo=2\r\nzero=0\r\nword=yes\r\nhex=$0\r\n");
-    IniFile ini(path());
-    EXPECT_TRUE(ini.ReadBool("S", "two", false));
-    EXPECT_FALSE(ini.ReadBool("S", "zero", true));
-    EXPECT_TRUE(ini.ReadBool("S", "word", true));
-    EXPECT_FALSE(ini.ReadBool("S", "word", false));
-    EXPECT_FALSE(ini.ReadBool("S", "hex", true));
-    ini.WriteBool("S", "two", true);
+    EXPECT_TRUE(ini_.Read().ReadBool("S", "two", false));
+    EXPECT_FALSE(ini_.Read().ReadBool("S", "zero", true));
+    EXPECT_TRUE(ini_.Read().ReadBool("S", "word", true));
+    EXPECT_FALSE(ini_.Read().ReadBool("S", "word", false));
+    EXPECT_FALSE(ini_.Read().ReadBool("S", "hex", true));
+    ini_.Update([&](IniText& text) { text.WriteBool("S", "two", true); });
     EXPECT_EQ(readBytes(), QByteArray("[S]\r\ntwo=1\r\nzero=0\r\nword=yes\r\nhex=$0\r\n"));
 }
 
 TEST_F(IniFileTest, ReadsGbkWrittenByAnotherProgramAndWritesChineseAsGbk)
 {
     writeBytes("[Name]\r\nName1=\xCE\xDE\xC3\xFB\xCA\xCF\r\n");  // 无名氏 in GBK
-    IniFile ini(path());
-    EXPECT_EQ(ini.ReadString("Name", "Name1", ""), QStringLiteral("无名氏"));
+    EXPECT_EQ(ini_.Read().ReadString("Name", "Name1", ""), QStringLiteral("无名氏"));
 
-    ini.WriteString("Name", "Name2", QStringLiteral("张三"));
+    ini_.Update([&](IniText& text) { text.WriteString("Name", "Name2", QStringLiteral("张三")); });
     EXPECT_EQ(readBytes(), QByteArray("[Name]\r\nName1=\xCE\xDE\xC3\xFB\xCA\xCF\r\nName2=\xD5\xC5\xC8\xFD\r\n"));
     const QString outsideGbk = QString::fromUtf8("\xF0\xA0\x80\x80\xE2\x82\xAC");  // U+20000, euro sign
-    ini.WriteString("Name", "Name3", outsideGbk);
-    EXPECT_EQ(ini.ReadString("Name", "Name2", ""), QStringLiteral("张三"));
-    EXPECT_EQ(ini.ReadString("Name", "Name3", ""), outsideGbk);
+    ini_.Update([&](IniText& text) { text.WriteString("Name", "Name3", outsideGbk); });
+    EXPECT_EQ(ini_.Read().ReadString("Name", "Name2", ""), QStringLiteral("张三"));
+    EXPECT_EQ(ini_.Read().ReadString("Name", "Name3", ""), outsideGbk);
 }
 
 TEST_F(IniFileTest, ValueWithLineBreaksCannotAddKeysOrSections)
 {
-    IniFile ini(path());
-    ini.WriteString("Name", "Name1", "x\r\n[Evil]\r\nScore1=999\nName2=bad\rEnd");
-    EXPECT_EQ(ini.ReadString("Name", "Name1", ""), "x  [Evil]  Score1=999 Name2=bad End");
-    EXPECT_EQ(ini.ReadInteger("Evil", "Score1", -1), -1);
-    EXPECT_EQ(ini.ReadString("Name", "Name2", "none"), "none");
+    ini_.Update([&](IniText& text) { text.WriteString("Name", "Name1", "x\r\n[Evil]\r\nScore1=999\nName2=bad\rEnd"); });
+    EXPECT_EQ(ini_.Read().ReadString("Name", "Name1", ""), "x  [Evil]  Score1=999 Name2=bad End");
+    EXPECT_EQ(ini_.Read().ReadInteger("Evil", "Score1", -1), -1);
+    EXPECT_EQ(ini_.Read().ReadString("Name", "Name2", "none"), "none");
     EXPECT_EQ(readBytes().count('\n'), 2);
 }
 
 TEST_F(IniFileTest, SurroundingSpacesAndQuotesSurviveARoundTrip)
 {
-    IniFile ini(path());
     const QStringList values = {" ", "  padded  ", "\"quoted\"", "'single'", "\"", "say \"hi\"", "", "a=b"};
     for (int i = 0; i < values.size(); ++i)
-        ini.WriteString("Name", QStringLiteral("Name%1").arg(i), values[i]);
+        ini_.Update([&](IniText& text) { text.WriteString("Name", QStringLiteral("Name%1").arg(i), values[i]); });
     for (int i = 0; i < values.size(); ++i)
-        EXPECT_EQ(ini.ReadString("Name", QStringLiteral("Name%1").arg(i), "default"), values[i]) << i;
+        EXPECT_EQ(ini_.Read().ReadString("Name", QStringLiteral("Name%1").arg(i), "default"), values[i]) << i;
 
     writeBytes("[Name]\r\nName1=\"  from elsewhere \"\r\n");
-    EXPECT_EQ(ini.ReadString("Name", "Name1", ""), "  from elsewhere ");
+    EXPECT_EQ(ini_.Read().ReadString("Name", "Name1", ""), "  from elsewhere ");
 }
 
 TEST_F(IniFileTest, LongValuesAreCutAt2047BytesOnACharacterBoundary)
 {
-    IniFile ini(path());
-    ini.WriteString("S", "ascii", QString(3000, QLatin1Char('a')));
-    EXPECT_EQ(ini.ReadString("S", "ascii", "").size(), 2047);
+    ini_.Update([&](IniText& text) { text.WriteString("S", "ascii", QString(3000, QLatin1Char('a'))); });
+    EXPECT_EQ(ini_.Read().ReadString("S", "ascii", "").size(), 2047);
 
     // Two bytes per character: 1023 whole characters fit in 2047 bytes.
-    ini.WriteString("S", "odd", QString(1500, QChar(0x65E0)));
-    EXPECT_EQ(ini.ReadString("S", "odd", ""), QString(1023, QChar(0x65E0)));
+    ini_.Update([&](IniText& text) { text.WriteString("S", "odd", QString(1500, QChar(0x65E0))); });
+    EXPECT_EQ(ini_.Read().ReadString("S", "odd", ""), QString(1023, QChar(0x65E0)));
     // After one ASCII byte the 2-byte characters end exactly at 2047.
-    ini.WriteString("S", "even", "a" + QString(1500, QChar(0x65E0)));
-    EXPECT_EQ(ini.ReadString("S", "even", ""), "a" + QString(1023, QChar(0x65E0)));
+    ini_.Update([&](IniText& text) { text.WriteString("S", "even", "a" + QString(1500, QChar(0x65E0))); });
+    EXPECT_EQ(ini_.Read().ReadString("S", "even", ""), "a" + QString(1023, QChar(0x65E0)));
     // Four-byte characters: 1 + 511 * 4 = 2045 bytes; a 512th would end past the limit.
     const QString fourBytes = QString::fromUtf8("\xF0\xA0\x80\x80");
-    ini.WriteString("S", "four", "a" + fourBytes.repeated(600));
-    EXPECT_EQ(ini.ReadString("S", "four", ""), "a" + fourBytes.repeated(511));
+    ini_.Update([&](IniText& text) { text.WriteString("S", "four", "a" + fourBytes.repeated(600)); });
+    EXPECT_EQ(ini_.Read().ReadString("S", "four", ""), "a" + fourBytes.repeated(511));
 }
 
 TEST_F(IniFileTest, WriteIntoAMissingDirectoryRaisesTheFullPath)
@@ -253,7 +220,7 @@ TEST_F(IniFileTest, WriteIntoAMissingDirectoryRaisesTheFullPath)
     const QString target = path(QStringLiteral("plain/Game.ini"));
     IniFile ini(target);
     try {
-        ini.WriteBool("GameIni", "Music", true);
+        ini.Update([&](IniText& text) { text.WriteBool("GameIni", "Music", true); });
         FAIL() << "no error raised";
     } catch (const IniWriteError& error) {
         EXPECT_EQ(QString::fromUtf8(error.what()), "Unable to write to " + target);
@@ -271,7 +238,7 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileByteForByte)
     {
         FileSizeLimit limit(before.size() + 8);  // the new file is cut off half way, whoever runs the test
         try {
-            ini.WriteString("GameIni", "Music", QString(100, QLatin1Char('x')));
+            ini.Update([&](IniText& text) { text.WriteString("GameIni", "Music", QString(100, QLatin1Char('x'))); });
             ADD_FAILURE() << "the write reported success";
         } catch (const IniWriteError& error) {
             EXPECT_EQ(QString::fromUtf8(error.what()), "Unable to write to " + path());
@@ -289,11 +256,10 @@ TEST_F(IniFileTest, UnreadableBytesNeverStopTheReadOrAWrite)
     junk += "\x81\r\n\xFE\xFF==\r\n[\xFF\x80\r\n" + QByteArray(1 << 20, 'z') + "\r\n";
     const QByteArray before = junk + "[GameIni]\nMusic=1\n";
     writeBytes(before);
-    IniFile ini(path());
-    EXPECT_TRUE(ini.ReadBool("GameIni", "Music", false));
-    EXPECT_EQ(ini.ReadInteger("GameIni", "Sound", 5), 5);
+    EXPECT_TRUE(ini_.Read().ReadBool("GameIni", "Music", false));
+    EXPECT_EQ(ini_.Read().ReadInteger("GameIni", "Sound", 5), 5);
 
-    ini.WriteInteger("GameIni", "Pattern", 2);
+    ini_.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 2); });
     EXPECT_EQ(readBytes(), before + "Pattern=2\n");
 }
 
@@ -303,23 +269,21 @@ TEST_F(IniFileTest, HugeGarbageOrOneEndlessLineReadsAsDefaults)
     QRandomGenerator random(42);
     random.fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
     writeBytes(garbage);
-    IniFile ini(path());
-    EXPECT_EQ(ini.ReadInteger("GameIni", "Pattern", 1), 1);
-    EXPECT_EQ(ini.ReadString("GameIni", "Music", "d"), "d");
+    EXPECT_EQ(ini_.Read().ReadInteger("GameIni", "Pattern", 1), 1);
+    EXPECT_EQ(ini_.Read().ReadString("GameIni", "Music", "d"), "d");
 
     writeBytes("[GameIni]" + QByteArray(1 << 20, '=') + "Music=1");
-    EXPECT_FALSE(ini.ReadBool("GameIni", "Music", false));
+    EXPECT_FALSE(ini_.Read().ReadBool("GameIni", "Music", false));
     writeBytes("[GameIni]\nMusic=" + QByteArray(1 << 20, '7'));
-    EXPECT_EQ(ini.ReadInteger("GameIni", "Music", -3), -3);
-    EXPECT_EQ(ini.ReadString("GameIni", "Music", "").size(), 2047);
+    EXPECT_EQ(ini_.Read().ReadInteger("GameIni", "Music", -3), -3);
+    EXPECT_EQ(ini_.Read().ReadString("GameIni", "Music", "").size(), 2047);
 }
 
 TEST_F(IniFileTest, EuroByteOfTheCodePageRoundTrips)
 {
     writeBytes("[Name]\r\n1=A\x80\r\n");
-    IniFile ini(path());
-    EXPECT_EQ(ini.ReadString("Name", "1", ""), QStringLiteral("A€"));
-    ini.WriteString("Name", "1", QStringLiteral("A€"));
+    EXPECT_EQ(ini_.Read().ReadString("Name", "1", ""), QStringLiteral("A€"));
+    ini_.Update([&](IniText& text) { text.WriteString("Name", "1", QStringLiteral("A€")); });
     EXPECT_EQ(readBytes(), QByteArray("[Name]\r\n1=A\x80\r\n"));
 }
 
@@ -333,9 +297,9 @@ TEST_F(IniFileTest, AnythingButARegularFileReadsAsMissingAndIsNeverReplaced)
     for (const QString name : {"fifo", "device", "link", "folder"}) {
         SCOPED_TRACE(name.toStdString());
         IniFile ini(path(name));
-        EXPECT_EQ(ini.ReadInteger("GameIni", "Pattern", 1), 1);  // at once: a FIFO is never waited on
+        EXPECT_EQ(ini.Read().ReadInteger("GameIni", "Pattern", 1), 1);  // at once: a FIFO is never waited on
         try {
-            ini.WriteInteger("GameIni", "Pattern", 2);
+            ini.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 2); });
             ADD_FAILURE() << "the write reported success";
         } catch (const IniWriteError& error) {
             EXPECT_EQ(error.path(), path(name));
@@ -355,14 +319,14 @@ TEST_F(IniFileTest, ReplaceKeepsPermissionBitsWritesThroughALinkAndLeavesReadOnl
     writeBytes("[S]\nk=1\n", QStringLiteral("real.ini"));
     ASSERT_EQ(chmod(qPrintable(path(QStringLiteral("real.ini"))), 0640), 0);
     ASSERT_TRUE(QFile::link(path(QStringLiteral("real.ini")), path()));
-    IniFile(path()).WriteInteger("S", "k", 2);
+    ini_.Update([&](IniText& text) { text.WriteInteger("S", "k", 2); });
     EXPECT_TRUE(QFileInfo(path()).isSymLink());
     EXPECT_EQ(readBytes(QStringLiteral("real.ini")), QByteArray("[S]\nk=2\n"));
     EXPECT_EQ(PermissionBitsOf(path(QStringLiteral("real.ini"))), 0640u);
 
     // Read-only for its owner: kept, whoever runs the test (root may write anything).
     ASSERT_EQ(chmod(qPrintable(path(QStringLiteral("real.ini"))), 0444), 0);
-    EXPECT_THROW(IniFile(path()).Update([](platform::IniText& text) { text.WriteInteger("S", "k", 3); }),
+    EXPECT_THROW(ini_.Update([](IniText& text) { text.WriteInteger("S", "k", 3); }),
                  IniWriteError);
     EXPECT_EQ(readBytes(QStringLiteral("real.ini")), QByteArray("[S]\nk=2\n"));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2);  // no temporary left
@@ -375,7 +339,7 @@ TEST_F(IniFileTest, LeftoverTemporariesOfTheFileAreRemovedAtItsNextSave)
                              "Score0.ini.zenkara-Ab12Cd", "Game.ini.XYZ123"};
     for (const QString& name : leftovers + others)
         writeBytes("x", name);
-    IniFile(path()).WriteInteger("S", "k", 1);
+    ini_.Update([&](IniText& text) { text.WriteInteger("S", "k", 1); });
     QStringList expected = others + QStringList{"Game.ini"};
     expected.sort();
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files, QDir::Name), expected);

@@ -64,21 +64,9 @@ std::optional<QPoint> FirstDifference(const Surface& a, const Surface& b)
     return std::nullopt;
 }
 
-// Pixels of `s` that have exactly `colour`, as a picture of '#' and '.' rows.
+// The device pixels of `s` that have exactly `colour`, as a picture of '#' and '.' rows (at
+// scale 1, its pixels).
 std::vector<std::string> Picture(const Surface& s, QRgb colour)
-{
-    std::vector<std::string> rows;
-    for (int y = 0; y < s.height(); ++y) {
-        std::string row;
-        for (int x = 0; x < s.width(); ++x)
-            row += s.pixel(x, y) == colour ? '#' : '.';
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-// The device pixels of `s` that have exactly `colour`, as Picture shows logical ones.
-std::vector<std::string> DevicePicture(const Surface& s, QRgb colour)
 {
     std::vector<std::string> rows;
     for (int y = 0; y < s.image().height(); ++y) {
@@ -306,7 +294,7 @@ TEST(SurfaceScale, LogicalCoordinatesCoverTheirDevicePixels)
     s.fillRect(QRect(1, 0, 2, 1), Qt::red);
     s.blit(3, 2, 1, 1, s, 1, 0, RasterOp::Copy);
     s.blit(0, 2, 1, 1, Filled(1, 1, kRed), 0, 0, RasterOp::Copy);
-    EXPECT_EQ(DevicePicture(s, kRed),
+    EXPECT_EQ(Picture(s, kRed),
               (std::vector<std::string>{"..####..", "..####..", "........", "........", "##....##", "##....##"}));
 }
 
@@ -314,7 +302,7 @@ TEST(SurfaceScale, OutlinesAreDrawnInDevicePixels)
 {
     Surface s(QSize(7, 6), 2);
     s.frameRect(QRect(QPoint(1, 1), QPoint(4, 3)), Pen{Qt::red, 1});
-    EXPECT_EQ(DevicePicture(s, kRed), (std::vector<std::string>{"..............",
+    EXPECT_EQ(Picture(s, kRed), (std::vector<std::string>{"..............",
                                                                 "..............",
                                                                 "..########....",
                                                                 "..########....",

@@ -75,7 +75,7 @@ TEST(Timer, EnablingARunningTimerDoesNotRestartIt)
 
 TEST(MessageBox, ShowsTextWithLineBreaksCaptionAndOneButton)
 {
-    const SeenBox seen = Answer([] { ShowMessageBox(nullptr, QStringLiteral("第一行\r第二行\r\n第三行"), "Caption"); });
+    const SeenBox seen = Answer([] { ShowDesktopMessageBox(nullptr, QStringLiteral("第一行\r第二行\r\n第三行"), "Caption"); });
     EXPECT_EQ(seen.title, "Caption");
     EXPECT_EQ(seen.text, QStringLiteral("第一行\n第二行\n第三行"));
     EXPECT_EQ(seen.buttons, 1);

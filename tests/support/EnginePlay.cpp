@@ -1,6 +1,5 @@
 #include "EnginePlay.h"
 
-#include <QFile>
 
 #include <random>
 
@@ -51,16 +50,4 @@ std::optional<CellPair> PlayHintedPair(TLink& engine, int maxReshuffles)
     engine.RemovePair();
     engine.CollapseBoard();
     return pair;
-}
-
-QByteArray ReadFileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteFileBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

@@ -30,7 +30,3 @@ std::optional<CellPair> HintedPair(TLink& engine);
 // most maxReshuffles times), clicks the hinted pair, removes it and collapses the board. None
 // when the reshuffles ran out or the clicks did not select and then match the pair.
 std::optional<CellPair> PlayHintedPair(TLink& engine, int maxReshuffles = 200);
-
-// The bytes of a file, empty when it cannot be read; and a file written whole.
-QByteArray ReadFileBytes(const QString& path);
-bool WriteFileBytes(const QString& path, const QByteArray& bytes);

@@ -2,6 +2,7 @@
 
 #include "platform/System.h"
 #include "tests/support/EnginePlay.h"
+#include "tests/support/TestFiles.h"
 #include "ui/ClientArea.h"
 
 #include <QTest>

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "tests/support/BoardText.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/support/TestSwitches.h"
 #include "ui/Unit1.h"
+#include "ui/Unit2.h"
 
 #include <QByteArray>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -42,3 +45,19 @@ protected:
 extern const BoardRows EasyBoardOnePair;
 // One pair side by side and nothing else: its match clears the level.
 extern const BoardRows EasyBoardLastPair;
+
+// Answers the game's own message box and keeps its text.
+class MessageAnswer {
+public:
+    MessageAnswer()
+        : answer_([this](TForm2* box) {
+              text = box->Label1->text();
+              box->close();
+          })
+    {
+    }
+    QString text;
+
+private:
+    ModalAnswer<TForm2> answer_;
+};

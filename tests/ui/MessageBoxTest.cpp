@@ -1,4 +1,5 @@
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TestSwitches.h"
 
 #include "platform/Desktop.h"
 #include "ui/Unit2.h"
@@ -71,8 +72,7 @@ TEST(MessageBoxTest, AboutLayoutIsLargerWithTheMailLineAndDoesNotCarryOver)
 
 TEST(MessageBoxTest, MailLineLightsUpUnderThePointerAndOpensAMailLink)
 {
-    platform::RecordDesktopRequests(true);
-    platform::ClearRecordedDesktopRequests();
+    const TestSwitches switches;  // desktop requests recorded
     QList<std::pair<QColor, bool>> looks;
     Show(QStringLiteral("about"), AboutLayout, [&looks](TForm2* box) {
         QLabel* link = box->Label2;
@@ -86,7 +86,6 @@ TEST(MessageBoxTest, MailLineLightsUpUnderThePointerAndOpensAMailLink)
         QCoreApplication::sendEvent(link, &leave);
         note();
     });
-    platform::RecordDesktopRequests(false);
     const QColor red(255, 0, 0), blue(0, 0, 255);
     EXPECT_EQ(looks, (QList<std::pair<QColor, bool>>{{red, true}, {blue, true}, {blue, false}}));
     EXPECT_EQ(platform::RecordedDesktopRequests(), QStringList{QStringLiteral("url:mailto:") + ContactAddress()});

@@ -38,7 +38,6 @@ protected:
     // As the main window opens the dialog while no game runs.
     void SetUp() override
     {
-        ScoreFilesTest::SetUp();
         LoadScores(0);
         dialog = std::make_unique<TTopScore>(nullptr);
     }
@@ -89,11 +88,11 @@ TEST_F(ScoreDialogTest, GridCellsAreTheirSizePlusOneGridLine)
 
 TEST_F(ScoreDialogTest, EveryClosingOfTheListLoadsTheSelectedDifficulty)
 {
-    WriteBytes(ScoreFile(2), FileWithTopName("hard"));
+    ASSERT_TRUE(WriteFileBytes(ScoreFile(2), FileWithTopName("hard")));
     ChooseFromList(2);
     EXPECT_EQ(GridRow(*dialog, 1)[1], QStringLiteral("hard"));
 
-    WriteBytes(ScoreFile(2), FileWithTopName("again"));
+    ASSERT_TRUE(WriteFileBytes(ScoreFile(2), FileWithTopName("again")));
     dialog->ComboBox1->showPopup();
     dialog->ComboBox1->hidePopup();  // dismissed without a new choice
     QTest::qWait(1);
@@ -103,14 +102,14 @@ TEST_F(ScoreDialogTest, EveryClosingOfTheListLoadsTheSelectedDifficulty)
 TEST_F(ScoreDialogTest, ClearRewritesOnlyTheSelectedDifficulty)
 {
     for (int d = 0; d < 4; ++d)
-        WriteBytes(ScoreFile(d), FileWithTopName(QByteArray::number(d)));
+        ASSERT_TRUE(WriteFileBytes(ScoreFile(d), FileWithTopName(QByteArray::number(d))));
     ChooseFromList(1);
     dialog->btnClear->click();
     EXPECT_EQ(GridRow(*dialog, 1), DefaultRow(1));
     LoadScores(1);
     EXPECT_EQ(ScoreTable[0].Score, 10000);
     for (int d : {0, 2, 3})
-        EXPECT_EQ(ReadBytes(ScoreFile(d)), FileWithTopName(QByteArray::number(d)));
+        EXPECT_EQ(ReadFileBytes(ScoreFile(d)), FileWithTopName(QByteArray::number(d)));
 }
 
 TEST_F(ScoreDialogTest, FailedClearIsReportedAndTheDialogStaysUsable)

@@ -2,6 +2,7 @@
 #include "tests/ui/ScoreFiles.h"
 
 #include "platform/IniFile.h"
+#include "platform/System.h"
 #include "ui/LinkRecord.h"
 #include "ui/WriteNameBox.h"
 
@@ -10,19 +11,24 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 
-#include <sys/resource.h>
+#include <tuple>
+
 #include <sys/wait.h>
 #include <unistd.h>
 
 
 namespace {
 
+// Entry i (1 to 10) as name, score and date, checked in one comparison.
+std::tuple<QString, int, QString> Entry(int i)
+{
+    return {ScoreTable[i - 1].Name, ScoreTable[i - 1].Score, ScoreTable[i - 1].RecordTime};
+}
+
 void ExpectDefaultEntry(int entry)
 {
-    SCOPED_TRACE(entry);
-    EXPECT_EQ(ScoreTable[entry - 1].Name, QStringLiteral("无名氏"));
-    EXPECT_EQ(ScoreTable[entry - 1].Score, 11000 - 1000 * entry);
-    EXPECT_EQ(ScoreTable[entry - 1].RecordTime, QStringLiteral("2008年"));
+    EXPECT_EQ(Entry(entry), std::make_tuple(QStringLiteral("无名氏"), 11000 - 1000 * entry, QStringLiteral("2008年")))
+        << "entry " << entry;
 }
 
 // The name box answer that types `name` and records it.
@@ -63,9 +69,7 @@ TEST_F(ScoreTableTest, OnlyScoresAboveEntryTenAreRecordedBelowEqualOnes)
     }
     LoadScores(1);
     ExpectDefaultEntry(9);
-    EXPECT_EQ(ScoreTable[9].Name, QStringLiteral("小明"));
-    EXPECT_EQ(ScoreTable[9].Score, 1001);
-    EXPECT_EQ(ScoreTable[9].RecordTime, platform::CurrentShortDate());
+    EXPECT_EQ(Entry(10), std::make_tuple(QStringLiteral("小明"), 1001, platform::CurrentShortDate()));
     {
         ModalAnswer<TWriteNameBox> answer(Typing(QStringLiteral("Neo")));
         RecordHighScoreFor(nullptr, 3, QStringLiteral("5000"));
@@ -80,24 +84,22 @@ TEST_F(ScoreTableTest, OnlyScoresAboveEntryTenAreRecordedBelowEqualOnes)
 TEST_F(ScoreTableTest, HandEditedFileIsSortedOnLoadButNotRewritten)
 {
     const QByteArray file = "[Score]\r\n1=10\r\n2=30000\r\n3=abc\r\n[Name]\r\n1=ten\r\n2=top\r\n";
-    WriteBytes(ScoreFile(0), file);
+    ASSERT_TRUE(WriteFileBytes(ScoreFile(0), file));
     LoadScores(0);
     EXPECT_EQ(ScoreTable[0].Name, QStringLiteral("top"));
     EXPECT_EQ(ScoreTable[1].Score, 8000);  // "abc" reads as entry 3's default
     EXPECT_EQ(ScoreTable[9].Name, QStringLiteral("ten"));
     EXPECT_EQ(ScoreTable[9].Score, 10);
-    EXPECT_EQ(ReadBytes(ScoreFile(0)), file);
+    EXPECT_EQ(ReadFileBytes(ScoreFile(0)), file);
 }
 
 TEST_F(ScoreTableTest, ReadsAGbkFileWrittenByAnotherProgram)
 {
     // 张三, 李四 and 年 in GBK; sections in an unusual order, CRLF line ends.
-    WriteBytes(ScoreFile(2), "[RecordTime]\r\n2=2023\xC4\xEA\r\n1=2024\xC4\xEA\r\n[score]\r\n2=12000\r\n1=$3A98\r\n"
-                             "[Name]\r\n1=\xD5\xC5\xC8\xFD\r\n2=\xC0\xEE\xCB\xC4\r\n");
+    ASSERT_TRUE(WriteFileBytes(ScoreFile(2), "[RecordTime]\r\n2=2023\xC4\xEA\r\n1=2024\xC4\xEA\r\n[score]\r\n"
+                                             "2=12000\r\n1=$3A98\r\n[Name]\r\n1=\xD5\xC5\xC8\xFD\r\n2=\xC0\xEE\xCB\xC4\r\n"));
     LoadScores(2);
-    EXPECT_EQ(ScoreTable[0].Name, QStringLiteral("张三"));
-    EXPECT_EQ(ScoreTable[0].Score, 15000);
-    EXPECT_EQ(ScoreTable[0].RecordTime, QStringLiteral("2024年"));
+    EXPECT_EQ(Entry(1), std::make_tuple(QStringLiteral("张三"), 15000, QStringLiteral("2024年")));
     EXPECT_EQ(ScoreTable[1].Name, QStringLiteral("李四"));
     EXPECT_EQ(ScoreTable[1].RecordTime, QStringLiteral("2023年"));
     ExpectDefaultEntry(3);
@@ -118,13 +120,9 @@ TEST_F(ScoreTableTest, AwkwardNamesRoundTripWithoutChangingTheFileLayout)
         ScoreTable[i] = {names[i], 100 - i, QStringLiteral("=[x]\n")};
     SaveScores(1);
     LoadScores(1);
-    for (int i = 0; i < ScoreCount; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(ScoreTable[i].Name, expected[i]);
-        EXPECT_EQ(ScoreTable[i].Score, 100 - i);
-        EXPECT_EQ(ScoreTable[i].RecordTime, QStringLiteral("=[x] "));
-    }
-    const QList<QByteArray> lines = ReadBytes(ScoreFile(1)).split('\n');
+    for (int i = 0; i < ScoreCount; ++i)
+        EXPECT_EQ(Entry(i + 1), std::make_tuple(expected[i], 100 - i, QStringLiteral("=[x] "))) << i;
+    const QList<QByteArray> lines = ReadFileBytes(ScoreFile(1)).split('\n');
     EXPECT_EQ(lines.size(), 3 * (1 + ScoreCount) + 1);  // three sections of ten keys, a final line end
     EXPECT_EQ(lines.count("[Score]\r"), 1);
 }
@@ -137,12 +135,12 @@ TEST_F(ScoreTableTest, UnreadableFilesGiveDefaultsForWhatCannotBeRead)
     QByteArray garbage(10 * 1024 * 1024, Qt::Uninitialized);
     QRandomGenerator(42).fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
     for (const QByteArray& contents : {QByteArray(), binary, garbage}) {
-        WriteBytes(ScoreFile(0), contents);
+        ASSERT_TRUE(WriteFileBytes(ScoreFile(0), contents));
         LoadScores(0);
         for (int i = 1; i <= ScoreCount; ++i)
             ExpectDefaultEntry(i);
     }
-    WriteBytes(ScoreFile(0), binary + "\n[Score]\n4=7777\n" + binary);
+    ASSERT_TRUE(WriteFileBytes(ScoreFile(0), binary + "\n[Score]\n4=7777\n" + binary));
     LoadScores(0);
     EXPECT_EQ(ScoreTable[3].Score, 7777);
     ExpectDefaultEntry(5);
@@ -151,11 +149,11 @@ TEST_F(ScoreTableTest, UnreadableFilesGiveDefaultsForWhatCannotBeRead)
 TEST_F(ScoreTableTest, NamesThatAreNoGbkAreWrittenBackByteForByte)
 {
     const QByteArray odd = "A\xFF\xD5";  // a byte no GBK character starts with, and a character cut off
-    WriteBytes(ScoreFile(0), "[Name]\r\n1=" + odd + "\r\n[Score]\r\n1=20000\r\n");
+    ASSERT_TRUE(WriteFileBytes(ScoreFile(0), "[Name]\r\n1=" + odd + "\r\n[Score]\r\n1=20000\r\n"));
     LoadScores(0);
     EXPECT_EQ(ScoreTable[0].Name, QStringLiteral("A\uFFFD\uFFFD"));
     RecordScore(0, {QStringLiteral("top"), 30000, QStringLiteral("today")});  // moves it to entry 2
-    EXPECT_TRUE(ReadBytes(ScoreFile(0)).contains("\r\n2=" + odd + "\r\n"));
+    EXPECT_TRUE(ReadFileBytes(ScoreFile(0)).contains("\r\n2=" + odd + "\r\n"));
 }
 
 // Each copy of the game records its scores through the real save path, in a process of its own.
@@ -197,22 +195,17 @@ TEST_F(ScoreTableTest, TwoCopiesRecordingAtOnceKeepEveryEntry)
 TEST_F(ScoreTableTest, FailedWriteIsReportedAndKeepsTheOldFile)
 {
     const QByteArray old = "[Score]\r\n10=5\r\n";
-    WriteBytes(ScoreFile(2), old);
+    ASSERT_TRUE(WriteFileBytes(ScoreFile(2), old));
     ModalAnswer<TWriteNameBox> name(Typing(QStringLiteral("Ann")));
     ModalAnswer<QMessageBox> error([path = ScoreFile(2)](QMessageBox* box) {
         EXPECT_EQ(box->text(), QStringLiteral("Unable to write to ") + path);
         box->button(QMessageBox::Ok)->click();
     });
-    // Root ignores permissions but not the largest file size a process may write; the game keeps
-    // the signal of that limit from killing it.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = old.size();
-    setrlimit(RLIMIT_FSIZE, &limit);
-    RecordHighScoreFor(nullptr, 2, QStringLiteral("600"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(ReadBytes(ScoreFile(2)), old);
+    {
+        FileSizeLimit limit(old.size());  // root ignores permissions, not this limit
+        RecordHighScoreFor(nullptr, 2, QStringLiteral("600"));
+    }
+    EXPECT_EQ(ReadFileBytes(ScoreFile(2)), old);
 }
 
 // Each entry's name grows by a letter: a save that wrote key by key would get past the first
@@ -221,17 +214,14 @@ TEST_F(ScoreTableTest, SaveFailingHalfWayLeavesTheWholeOldTable)
 {
     ResetScores();
     SaveScores(0);
-    const QByteArray old = ReadBytes(ScoreFile(0));
+    const QByteArray old = ReadFileBytes(ScoreFile(0));
     for (ScoreEntry& entry : ScoreTable)
         entry.Name += QLatin1Char('x');
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
-    limit.rlim_cur = old.size() + 5;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_THROW(SaveScores(0), platform::IniWriteError);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(ReadBytes(ScoreFile(0)), old);
+    {
+        FileSizeLimit limit(old.size() + 5);
+        EXPECT_THROW(SaveScores(0), platform::IniWriteError);
+    }
+    EXPECT_EQ(ReadFileBytes(ScoreFile(0)), old);
 }
 
 }  // namespace

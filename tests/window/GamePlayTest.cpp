@@ -19,27 +19,18 @@
 
 #include <functional>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 using GamePlayTest = WindowTest;
 
-// Answers the game's own message box and keeps its text.
-class MessageAnswer {
-public:
-    MessageAnswer()
-        : answer_([this](TForm2* box) {
-              text = box->Label1->text();
-              box->close();
-          })
-    {
-    }
-    QString text;
-
-private:
-    ModalAnswer<TForm2> answer_;
-};
+// A game's counts, compared in one check: level, score, hints, reshuffles and tiles left.
+std::tuple<int, int, int, int, int> Counts(const TGameParams& params)
+{
+    return {params.Level, params.Score, params.Hints, params.Resets, params.TilesLeft};
+}
 
 // Gives up without entering a name when a score qualifies.
 void DeclineNameEntry(TForm1& form)
@@ -58,11 +49,7 @@ TEST_F(GamePlayTest, EasyGameStartsCentredWithItsStocks)
     EXPECT_EQ(form.BoardRect.Top, 100);
     EXPECT_EQ(form.BoardRect.Right, 123 + 14 * CellWidth);
     EXPECT_EQ(form.BoardRect.Bottom, 100 + 9 * CellHeight);
-    EXPECT_EQ(params.Hints, 4);
-    EXPECT_EQ(params.Resets, 2);
-    EXPECT_EQ(params.Score, 0);
-    EXPECT_EQ(params.Level, 1);
-    EXPECT_EQ(params.TilesLeft, 84);
+    EXPECT_EQ(Counts(params), std::make_tuple(1, 0, 4, 2, 84));
     EXPECT_TRUE(params.Playing);
     EXPECT_EQ(form.ProgressBar1->position(), 310);
     EXPECT_EQ(form.ProgressBar1->barColor(), QColor(0, 255, 0));
@@ -183,16 +170,11 @@ TEST_F(GamePlayTest, MatchOnLevelTwoSlidesTheTilesAboveDownAndShowsIt)
     engine.Params->SetLevel(2);
     ClickCell(2, 1);
     ClickCell(2, 4);
-    EXPECT_EQ(BoardText(engine), BoardRows({
+    EXPECT_EQ(BoardText(engine), EasyBoard({
                                      "..............",
                                      "..............",
                                      ".c..c.........",
                                      ".b...........b",
-                                     "..............",
-                                     "..............",
-                                     "..............",
-                                     "..............",
-                                     "..............",
                                  }));
     const QImage& board = engine.BoardDC.image();
     for (const QPoint cell : {QPoint(1 * CellWidth + 20, 1 * CellHeight + 25), QPoint(1 * CellWidth + 20, 2 * CellHeight + 25)})
@@ -260,12 +242,8 @@ TEST_F(GamePlayTest, ClearingALevelPaysTheBarAndDealsTheNext)
     ClickCell(1, 2);
     EXPECT_EQ(message.text, QStringLiteral("过关了，恭喜！\r另加200分。").replace(QLatin1Char('\r'), QLatin1Char('\n')));
     const TGameParams& params = *engine.Params;
-    EXPECT_EQ(params.Score, 10 + 200);
-    EXPECT_EQ(params.Level, 5);
+    EXPECT_EQ(Counts(params), std::make_tuple(5, 10 + 200, 5, 3, 84));
     EXPECT_EQ(form.lblLevel->text(), QStringLiteral("5  左右分离"));
-    EXPECT_EQ(params.Hints, 5);
-    EXPECT_EQ(params.Resets, 3);
-    EXPECT_EQ(params.TilesLeft, 84);
     EXPECT_TRUE(params.Playing);
     EXPECT_EQ(form.ProgressBar1->position(), 310);
     EXPECT_TRUE(form.Timer1->isActive());
@@ -330,11 +308,7 @@ TEST_F(GamePlayTest, ClearingLevelNineGoesBackToLevelOne)
     ClickCell(2, 1);
     ClickCell(3, 1);
     EXPECT_EQ(message.text, QStringLiteral("全部过关\n高手中的高手！"));
-    EXPECT_EQ(engine.Params->Score, 1000 + 10 + 103);
-    EXPECT_EQ(engine.Params->Level, 1);
-    EXPECT_EQ(engine.Params->Hints, 5);
-    EXPECT_EQ(engine.Params->Resets, 3);
-    EXPECT_EQ(engine.Params->TilesLeft, 84);
+    EXPECT_EQ(Counts(*engine.Params), std::make_tuple(1, 1000 + 10 + 103, 5, 3, 84));
 }
 
 TEST_F(GamePlayTest, FullStocksDoNotWrapRoundAtALevelEnd)

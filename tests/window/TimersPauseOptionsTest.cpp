@@ -343,13 +343,9 @@ TEST_F(OptionsTest, InstructionsOpenReadMeOfTheCurrentDirectoryOrSayItIsMissing)
     const QString workingDir = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
     {
-        QString text;
-        ModalAnswer<TForm2> answer([&](TForm2* box) {
-            text = box->Label1->text();
-            box->close();
-        });
+        MessageAnswer message;
         form.mmiReadMe->trigger();
-        EXPECT_EQ(text, QStringLiteral("找不到游戏说明文件ReadMe.txt！"));
+        EXPECT_EQ(message.text, QStringLiteral("找不到游戏说明文件ReadMe.txt！"));
     }
     EXPECT_TRUE(platform::RecordedDesktopRequests().isEmpty());
 
