@@ -37,6 +37,16 @@ install(FILES ${ZENKARA_METAINFO} DESTINATION share/metainfo
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/app/copyright DESTINATION ${ZENKARA_DEB_DOC_DIR}
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+# From Debian 13 on, lintian runs AppStream 1.0's validator, which fails a file without a home
+# page; the override says why that stays. Debian 12's lintian has no such check and rejects an
+# override of a tag it does not know. A package is made for the release it is built on (its
+# library versions come from there), so the release it is built on decides.
+cmake_host_system_information(RESULT host_distro QUERY DISTRIB_ID)
+cmake_host_system_information(RESULT host_release QUERY DISTRIB_VERSION_ID)
+if(host_distro STREQUAL "debian" AND host_release VERSION_GREATER_EQUAL 13)
+  install(FILES ${PROJECT_SOURCE_DIR}/app/zenkara.lintian-overrides DESTINATION share/lintian/overrides
+          RENAME zenkara COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
+endif()
 
 # Debian keeps changelogs and manual pages compressed, without a time stamp, so that the same
 # sources give the same package. Compressed when configuring, and again when either changes.
