@@ -28,15 +28,15 @@ SoundOutput::~SoundOutput()
 
 QByteArray SoundOutput::Convert(const QByteArray& waveFile)
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec source;
     Uint8* samples = nullptr;
     Uint32 size = 0;
     SDL_RWops* file = SDL_RWFromConstMem(waveFile.constData(), int(waveFile.size()));
-    if (!file || !SDL_LoadWAV_RW(file, 1, &spec, &samples, &size))
+    if (!file || !SDL_LoadWAV_RW(file, 1, &source, &samples, &size))
         return {};
     SDL_AudioCVT cvt;
     QByteArray converted;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, Format, Channels, Rate) >= 0) {
+    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, Format, Channels, Rate) >= 0) {
         converted.resize(qsizetype(size) * cvt.len_mult);
         std::memcpy(converted.data(), samples, size);
         cvt.buf = reinterpret_cast<Uint8*>(converted.data());

@@ -8,6 +8,16 @@
 # Exits 77 (skipped) only when the sound server is missing or cannot start here.
 set -euo pipefail
 
+# A real sound server now and then drops out for a moment on a busy machine, and the plays
+# around that moment come late or long. The test's own plays are tried once more before it
+# fails, so that only a fault that repeats fails it; a soak (plays asked for) is tried once.
+if (($# == 3)) && [[ -z ${SOUND_PLAYS_ATTEMPT:-} ]]; then
+  SOUND_PLAYS_ATTEMPT=1 "$0" "$@" && exit 0 || first=$?
+  ((first == 77)) && exit 77
+  echo "The plays are tried once more."
+  SOUND_PLAYS_ATTEMPT=2 exec "$0" "$@"
+fi
+
 readonly app=$1 sounds=$2 server=$3
 shift 3
 readonly latency_ms=150            # a sound heard later than this after its play is late
