@@ -38,27 +38,25 @@ public:
         connect(&closeTimer_, &QTimer::timeout, this, [this] { output_.close(); });
     }
 
+    // Keeps the wave file as it is: the output converts a sound only while it plays.
     const QByteArray& load(const QString& name)
     {
         output_.prepare();
-        const auto known = samples_.find(name);
-        if (known != samples_.end())
+        const auto known = waves_.find(name);
+        if (known != waves_.end())
             return known->second;
         QFile file(SoundPath(name));
-        QByteArray samples;
+        QByteArray wave;
         if (file.open(QIODevice::ReadOnly))
-            samples = SoundOutput::Convert(file.readAll());
-        return samples_.emplace(name, samples).first->second;
+            wave = file.readAll();
+        return waves_.emplace(name, wave).first->second;
     }
 
     // Only one sound plays at a time: a new one stops the one still playing.
     void play(const QString& name)
     {
-        const QByteArray& samples = load(name);
-        if (samples.isEmpty())
-            return;
-        output_.play(samples);
-        closeTimer_.start(SoundOutput::DurationMs(samples) + CloseAfterMs);
+        if (const int durationMs = output_.play(load(name)))
+            closeTimer_.start(durationMs + CloseAfterMs);
     }
 
     // Stops the output from the sound thread, where its timer lives, before the thread ends.
@@ -69,8 +67,7 @@ public:
     }
 
 private:
-    std::map<QString, QByteArray> samples_;
-    // Declared after the samples it reads, so that it closes before they go.
+    std::map<QString, QByteArray> waves_;
     SoundOutput output_;
     QTimer closeTimer_{this};
 };

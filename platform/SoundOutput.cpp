@@ -8,8 +8,8 @@
 namespace platform {
 namespace {
 
-// Every sound is converted to this format once, when it is loaded. The game's sounds are of
-// 8 bits, but a stream of 8-bit samples was heard to end in a burst of noise on closing.
+// Each sound is converted to this format as it starts. The game's sounds are of 8 bits, but a
+// stream of 8-bit samples was heard to end in a burst of noise on closing.
 constexpr int Rate = 22050;
 constexpr int Channels = 2;
 constexpr SDL_AudioFormat Format = AUDIO_S16SYS;
@@ -19,14 +19,8 @@ constexpr int BytesPerFrame = Channels * 2;
 // at 46 ms, they started late).
 constexpr Uint16 FramesPerFeed = 768;
 
-}  // namespace
-
-SoundOutput::~SoundOutput()
-{
-    shutDown();
-}
-
-QByteArray SoundOutput::Convert(const QByteArray& waveFile)
+// The samples of a wave file in the stream's format; empty when the file is no wave file.
+QByteArray Convert(const QByteArray& waveFile)
 {
     SDL_AudioSpec source;
     Uint8* samples = nullptr;
@@ -50,25 +44,37 @@ QByteArray SoundOutput::Convert(const QByteArray& waveFile)
     return converted;
 }
 
-int SoundOutput::DurationMs(const QByteArray& samples)
+int DurationMs(const QByteArray& samples)
 {
     return int(samples.size() / BytesPerFrame * 1000 / Rate);
 }
 
-void SoundOutput::play(const QByteArray& samples)
+}  // namespace
+
+SoundOutput::~SoundOutput()
 {
+    shutDown();
+}
+
+int SoundOutput::play(const QByteArray& waveFile)
+{
+    QByteArray samples = Convert(waveFile);
+    if (samples.isEmpty())
+        return 0;
     // A server that went away leaves the stream stopped: it is opened again, on the new server.
     if (device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
         close();
         shutDownAudio();
     }
     if (!device_ && !open())
-        return;
+        return 0;
+    const int duration = DurationMs(samples);
     SDL_LockAudioDevice(device_);
-    playing_ = &samples;
+    playing_.swap(samples);
     at_ = 0;
     SDL_UnlockAudioDevice(device_);
     SDL_PauseAudioDevice(device_, 0);
+    return duration;
 }
 
 void SoundOutput::shutDown()
@@ -83,7 +89,7 @@ void SoundOutput::close()
     if (device_)
         SDL_CloseAudioDevice(device_);
     device_ = 0;
-    playing_ = nullptr;
+    playing_.clear();
 }
 
 // A failed attempt starts the audio library again: the sound server may have appeared, or
@@ -129,14 +135,9 @@ void SoundOutput::shutDownAudio()
 void SoundOutput::Feed(void* self, Uint8* stream, int length)
 {
     auto* output = static_cast<SoundOutput*>(self);
-    int copied = 0;
-    if (const QByteArray* samples = output->playing_) {
-        copied = int(std::min<qsizetype>(length, samples->size() - output->at_));
-        std::memcpy(stream, samples->constData() + output->at_, size_t(copied));
-        output->at_ += copied;
-        if (output->at_ >= samples->size())
-            output->playing_ = nullptr;
-    }
+    const int copied = int(std::min<qsizetype>(length, output->playing_.size() - output->at_));
+    std::memcpy(stream, output->playing_.constData() + output->at_, size_t(copied));
+    output->at_ += copied;
     std::memset(stream + copied, 0, size_t(length - copied));  // silence, in signed samples
 }
 

@@ -17,17 +17,12 @@ public:
     SoundOutput(const SoundOutput&) = delete;
     SoundOutput& operator=(const SoundOutput&) = delete;
 
-    // The samples of a wave file in the stream's format; empty when the file is no wave file.
-    static QByteArray Convert(const QByteArray& waveFile);
-    // How long samples in the stream's format play, in milliseconds.
-    static int DurationMs(const QByteArray& samples);
-
     // Starts the audio library and finds the sound server ahead of the first sound, which then
     // starts on time (finding a PipeWire server takes some 25 ms). Opens no stream.
     void prepare();
-    // Plays samples in the stream's format, stopping at once the sound still playing. The
-    // samples must stay unchanged until another sound plays or the stream closes.
-    void play(const QByteArray& samples);
+    // Plays a wave file, stopping at once the sound still playing. Returns how long it plays,
+    // in milliseconds; 0 when it cannot play.
+    int play(const QByteArray& waveFile);
     void close();
     // Closes the stream and stops the audio library, releasing what it keeps for the calling
     // thread: the thread that used the output calls it before it ends.
@@ -41,8 +36,10 @@ private:
 
     bool audioUp_ = false;
     SDL_AudioDeviceID device_ = 0;
-    // Read and advanced by the audio thread, under the device's lock.
-    const QByteArray* playing_ = nullptr;
+    // The sound playing, in the stream's format: read and advanced by the audio thread, under
+    // the device's lock. Only this one sound is held converted, so that the game's memory does
+    // not grow by every sound the stream can play.
+    QByteArray playing_;
     qsizetype at_ = 0;
 };
 
