@@ -1,4 +1,5 @@
 #include "tests/support/BoardText.h"
+#include "ReferenceLink.h"
 
 #include "tests/support/EnginePlay.h"
 #include "tests/support/TestSwitches.h"
@@ -26,17 +27,6 @@ const std::vector<DealtSize> AllSizes{
     {HardSize, 144, 36, 743, 566},
     {SuperSize, 180, 45, 825, 617},
 };
-
-bool BorderRingEmpty(const TLink& engine)
-{
-    const int rows = static_cast<int>(engine.Grid.size());
-    const int cols = static_cast<int>(engine.Grid.front().size());
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            if ((r == 0 || c == 0 || r == rows - 1 || c == cols - 1) && engine.Grid[r][c] != EmptyCell)
-                return false;
-    return true;
-}
 
 class DealTest : public ::testing::Test {
 protected:
@@ -74,7 +64,7 @@ TEST_F(DealTest, FillsEverySizeWithFourTilesOfEachKind)
 
         ASSERT_EQ(static_cast<int>(engine.Grid.size()), size.board.Rows);
         ASSERT_EQ(static_cast<int>(engine.Grid.front().size()), size.board.Cols);
-        EXPECT_TRUE(BorderRingEmpty(engine));
+        EXPECT_TRUE(BoardIsSound(engine));
         const auto counts = CountKinds(engine);
         EXPECT_EQ(static_cast<int>(counts.size()), size.kinds);
         EXPECT_EQ(counts.begin()->first, 0);

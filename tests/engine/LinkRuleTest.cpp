@@ -8,15 +8,6 @@
 
 namespace {
 
-// LinkPath in its declared order: Start, End, Corner1, Corner2, each (column, row).
-using Path = std::array<int, 8>;
-
-Path PathOf(const TLink& link)
-{
-    return {link.PathStartCol, link.PathStartRow, link.PathEndCol, link.PathEndRow,
-            link.PathCorner1Col, link.PathCorner1Row, link.PathCorner2Col, link.PathCorner2Row};
-}
-
 constexpr Path Untouched{-7, -7, -7, -7, -7, -7, -7, -7};
 
 class LinkRuleTest : public ::testing::Test {

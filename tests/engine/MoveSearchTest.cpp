@@ -7,12 +7,6 @@
 
 namespace {
 
-std::array<int, 8> PathOf(const TLink& link)
-{
-    return {link.PathStartCol, link.PathStartRow, link.PathEndCol, link.PathEndRow,
-            link.PathCorner1Col, link.PathCorner1Row, link.PathCorner2Col, link.PathCorner2Row};
-}
-
 std::array<int, 4> HintOf(const TLink& link)
 {
     return {link.HintRow1, link.HintCol1, link.HintRow2, link.HintCol2};
