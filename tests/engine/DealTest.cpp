@@ -96,65 +96,57 @@ TEST_F(DealTest, DrawsTheBackgroundThenOneNumberBelow10000PerCell)
         EXPECT_EQ(ranges[i], 10000) << "draw " << i;
 }
 
-// Drawing 0 every time takes the pool in its order: four of each kind, row by row.
-TEST_F(DealTest, AlwaysDrawingZeroDealsTheKindsInOrder)
+TEST_F(DealTest, KnownDrawsDealKnownBoards)
 {
+    const struct {
+        const char* draws;
+        TLink::RandomSource random;
+        std::int32_t backStyle;
+        BoardRows board;
+    } deals[] = {
+        // Drawing 0 every time takes the pool in its order: four of each kind, row by row.
+        {"always 0", [](std::int32_t) { return 0; }, 1,
+         {"..............",
+          ".aaaabbbbcccc.",
+          ".ddddeeeeffff.",
+          ".gggghhhhiiii.",
+          ".jjjjkkkkllll.",
+          ".mmmmnnnnoooo.",
+          ".ppppqqqqrrrr.",
+          ".ssssttttuuuu.",
+          ".............."}},
+        // Drawing 1 every time takes the second entry left: the first 0 stays in the pool until
+        // the last cell, and the entries behind a taken one keep their order.
+        {"always 1", [](std::int32_t) { return 1; }, 2,
+         {"..............",
+          ".aaabbbbccccd.",
+          ".dddeeeeffffg.",
+          ".ggghhhhiiiij.",
+          ".jjjkkkkllllm.",
+          ".mmmnnnnoooop.",
+          ".pppqqqqrrrrs.",
+          ".sssttttuuuua.",
+          ".............."}},
+        // A seeded generator's deal, pinned so that any change in how a deal draws shows up.
+        {"seed 2024", SeededRandom(2024), 3,
+         {"..............",
+          ".pnhlfisnhoaq.",
+          ".aifrjhjgnukk.",
+          ".sislmrlfghtm.",
+          ".dstbqqpccmgl.",
+          ".tuujfmrjtoeu.",
+          ".rcgqbpecadia.",
+          ".deonbeobpkkd.",
+          ".............."}},
+    };
     SetSize(EasySize);
-    AnswerWith({0});
-    engine.DealBoard();
-    EXPECT_EQ(engine.Params->BackStyle, 1);
-    EXPECT_EQ(BoardText(engine), (BoardRows{
-                                     "..............",
-                                     ".aaaabbbbcccc.",
-                                     ".ddddeeeeffff.",
-                                     ".gggghhhhiiii.",
-                                     ".jjjjkkkkllll.",
-                                     ".mmmmnnnnoooo.",
-                                     ".ppppqqqqrrrr.",
-                                     ".ssssttttuuuu.",
-                                     "..............",
-                                 }));
-}
-
-// Drawing 1 every time takes the second entry left: the first 0 stays in the pool until the
-// last cell, and the entries behind a taken one keep their order.
-TEST_F(DealTest, TakenEntriesCloseUpThePoolInOrder)
-{
-    SetSize(EasySize);
-    AnswerWith({1});
-    engine.DealBoard();
-    EXPECT_EQ(engine.Params->BackStyle, 2);
-    EXPECT_EQ(BoardText(engine), (BoardRows{
-                                     "..............",
-                                     ".aaabbbbccccd.",
-                                     ".dddeeeeffffg.",
-                                     ".ggghhhhiiiij.",
-                                     ".jjjkkkkllllm.",
-                                     ".mmmnnnnoooop.",
-                                     ".pppqqqqrrrrs.",
-                                     ".sssttttuuuua.",
-                                     "..............",
-                                 }));
-}
-
-// The deal of a seeded generator, pinned so that any change in how a deal draws shows up.
-TEST_F(DealTest, SeededGeneratorGivesAKnownEasyDeal)
-{
-    SetSize(EasySize);
-    engine.SetRandomSource(SeededRandom(2024));
-    engine.DealBoard();
-    EXPECT_EQ(engine.Params->BackStyle, 3);
-    EXPECT_EQ(BoardText(engine), (BoardRows{
-                                     "..............",
-                                     ".pnhlfisnhoaq.",
-                                     ".aifrjhjgnukk.",
-                                     ".sislmrlfghtm.",
-                                     ".dstbqqpccmgl.",
-                                     ".tuujfmrjtoeu.",
-                                     ".rcgqbpecadia.",
-                                     ".deonbeobpkkd.",
-                                     "..............",
-                                 }));
+    for (const auto& deal : deals) {
+        SCOPED_TRACE(deal.draws);
+        engine.SetRandomSource(deal.random);
+        engine.DealBoard();
+        EXPECT_EQ(engine.Params->BackStyle, deal.backStyle);
+        EXPECT_EQ(BoardText(engine), deal.board);
+    }
 }
 
 class ReshuffleTest : public DealTest {
