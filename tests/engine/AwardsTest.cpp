@@ -114,7 +114,7 @@ TEST_F(AwardsTest, EmptiesThePairAndCountsTilesWithoutRedrawing)
     EXPECT_EQ(engine.ClickCol, 11);
 }
 
-TEST_F(AwardsTest, PenaltyAtZeroStaysAtZeroAndStillTellsThePlayer)
+TEST_F(AwardsTest, CountersStayInTheirRangeAndAPenaltyAtZeroStillTellsThePlayer)
 {
     params.SetHints(0);
     events.clear();
@@ -128,10 +128,8 @@ TEST_F(AwardsTest, PenaltyAtZeroStaysAtZeroAndStillTellsThePlayer)
     RemoveWithGain(-8);
     EXPECT_EQ(params.Resets, 0);
     EXPECT_EQ(events.back(), Award(LoseReset));
-}
 
-TEST_F(AwardsTest, AwardNeverWrapsAFullCounterRound)
-{
+    SetUp();
     params.SetResets(254);
     RemoveWithGain(6);
     EXPECT_EQ(params.Resets, 255);

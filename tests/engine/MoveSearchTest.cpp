@@ -33,10 +33,8 @@ TEST_F(MoveSearchTest, HintTakesTheEarliestFirstCellInRowMajorOrder)
                     ".aa...........",
                     ".............."});
     EXPECT_EQ(Hint(), (std::array<int, 4>{1, 8, 1, 9}));
-}
 
-TEST_F(MoveSearchTest, HintPartnerMayLieInALaterRowToTheLeft)
-{
+    // The partner may lie in a later row, to the left.
     SetBoard(link, {"..............",
                     "...a.bb.......",
                     ".a............",
@@ -44,17 +42,14 @@ TEST_F(MoveSearchTest, HintPartnerMayLieInALaterRowToTheLeft)
     EXPECT_EQ(Hint(), (std::array<int, 4>{1, 3, 2, 1}));
 }
 
-TEST_F(MoveSearchTest, SearchesWithoutARequestLeaveTheHintCells)
+TEST_F(MoveSearchTest, SearchesLeaveTheLinkPathAndWithoutARequestTheHintCells)
 {
     SetBoard(link, {"......",
                     ".aa...",
                     "......"});
     EXPECT_TRUE(link.FindMove());
     EXPECT_EQ(HintOf(link), (std::array<int, 4>{EmptyCell, EmptyCell, EmptyCell, EmptyCell}));
-}
 
-TEST_F(MoveSearchTest, SearchesLeaveLinkPathAsItWas)
-{
     SetBoard(link, {"........",
                     ".ab.ab..",
                     ".cd.dc..",

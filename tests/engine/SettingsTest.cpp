@@ -21,18 +21,13 @@ protected:
     TestSwitches switches_{dir_.path() + QLatin1Char('/')};
 };
 
-TEST_F(SettingsTest, MissingFileGivesSoundOnMusicOffFirstSheet)
+TEST_F(SettingsTest, MissingFileGivesSoundOnMusicOffFirstSheetAndASaveWritesTheThreeKeysInOrder)
 {
     LoadSettings();
     EXPECT_TRUE(SoundSetting);
     EXPECT_FALSE(MusicSetting);
     EXPECT_EQ(PatternSetting, 1);
-    EXPECT_EQ(SettingsPath, dir_.filePath(QStringLiteral("Game.ini")));
-}
-
-TEST_F(SettingsTest, SavesTheThreeKeysInOrder)
-{
-    LoadSettings();
+    EXPECT_EQ(SettingsPath, GameIniPath());
     SaveSettings();
     const QByteArray text = ReadSettings().replace("\r\n", "\n");
     EXPECT_EQ(text, QByteArray("[GameIni]\nMusic=0\nSound=1\nPattern=1\n"));
@@ -51,17 +46,14 @@ TEST_F(SettingsTest, ReadsValuesAsTheGameWroteThemOrAsEditedByHand)
     EXPECT_TRUE(text.contains("Sound=1") || text.contains("SOUND=1")) << text.constData();
 }
 
-TEST_F(SettingsTest, UnknownPatternIsKeptAndWrittenBack)
+TEST_F(SettingsTest, UnknownPatternIsKeptAndWrittenBackWithinItsLowEightBits)
 {
     WriteSettings("[GameIni]\nPattern=9\n");
     LoadSettings();
     EXPECT_EQ(PatternSetting, 9);
     SaveSettings();
     EXPECT_TRUE(ReadSettings().contains("Pattern=9"));
-}
 
-TEST_F(SettingsTest, PatternKeepsItsLowEightBits)
-{
     WriteSettings("[GameIni]\nPattern=258\n");
     LoadSettings();
     EXPECT_EQ(PatternSetting, 2);
