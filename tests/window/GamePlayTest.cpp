@@ -338,21 +338,7 @@ TEST_F(GamePlayTest, DeadBoardIsReshuffledAtTheCostOfOneReshuffle)
     EXPECT_TRUE(platform::RecordedSounds().contains(QStringLiteral("SNDRESET")));
 }
 
-TEST_F(GamePlayTest, DeadBoardWithoutReshufflesEndsTheGame)
-{
-    TForm1& form = Open();
-    TLink& engine = StartEasyWith(EasyBoardDeadBlock);
-    engine.Params->SetResets(0);
-    MessageAnswer message;
-    ClickCell(1, 1);
-    EXPECT_EQ(message.text, QStringLiteral("已无牌可消！"));
-    EXPECT_EQ(form.Engine, nullptr);
-    EXPECT_FALSE(form.Timer1->isActive());
-    EXPECT_TRUE(platform::RecordedSounds().contains(QStringLiteral("SNDGAMEOVER")));
-    EXPECT_TRUE(form.Image1->isVisible());
-}
-
-TEST_F(GamePlayTest, ClicksOffTheBoardOrWithOtherButtonsChangeNothing)
+TEST_F(GamePlayTest, DeadBoardWithoutReshufflesEndsTheGameAtALeftClickOnIt)
 {
     TForm1& form = Open();
     TLink& engine = StartEasyWith(EasyBoardDeadBlock);
@@ -361,8 +347,16 @@ TEST_F(GamePlayTest, ClicksOffTheBoardOrWithOtherButtonsChangeNothing)
     QTest::mouseClick(form.ClientArea, Qt::LeftButton, {}, QPoint(form.BoardRect.Right, form.BoardRect.Top + 60));
     QTest::mouseClick(form.ClientArea, Qt::LeftButton, {}, QPoint(form.BoardRect.Left + 60, form.BoardRect.Bottom));
     QTest::mouseClick(form.ClientArea, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form.Engine, &engine) << "no dead-board check ran";
+    EXPECT_EQ(form.Engine, &engine) << "a click off the board or with another button ran the dead-board check";
     EXPECT_EQ(engine.SelRow, EmptyCell);
+
+    MessageAnswer message;
+    ClickCell(1, 1);
+    EXPECT_EQ(message.text, QStringLiteral("已无牌可消！"));
+    EXPECT_EQ(form.Engine, nullptr);
+    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_TRUE(platform::RecordedSounds().contains(QStringLiteral("SNDGAMEOVER")));
+    EXPECT_TRUE(form.Image1->isVisible());
 }
 
 TEST_F(GamePlayTest, GivingUpWithATopScoreRecordsTheName)

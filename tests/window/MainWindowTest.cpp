@@ -18,7 +18,7 @@ namespace {
 
 using MainWindowTest = WindowTest;
 
-TEST_F(MainWindowTest, MenusStartInTheirDesignStates)
+TEST_F(MainWindowTest, MenusStartInTheirDesignStatesTickingSoundAndTheFirstSheetWithoutSettings)
 {
     TForm1& form = Open();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Zenkara之星 v1.04版"));
@@ -38,11 +38,6 @@ TEST_F(MainWindowTest, MenusStartInTheirDesignStates)
     EXPECT_TRUE(form.Image1->isVisible());
     EXPECT_EQ(form.Image1->pos(), QPoint(104, 136));
     EXPECT_EQ(form.Engine, nullptr);
-}
-
-TEST_F(MainWindowTest, NoSettingsFileTicksSoundAndTheFirstSheet)
-{
-    TForm1& form = Open();
     EXPECT_TRUE(form.mmiSound->isChecked());
     EXPECT_FALSE(form.mmiMusic->isChecked());
     EXPECT_TRUE(form.mmiAnimal1->isChecked());
