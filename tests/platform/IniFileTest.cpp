@@ -13,7 +13,6 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 using platform::IniFile;
 using platform::IniText;

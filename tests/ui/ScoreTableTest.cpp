@@ -16,7 +16,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-
 namespace {
 
 // Entry i (1 to 10) as name, score and date, checked in one comparison.

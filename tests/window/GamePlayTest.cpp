@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>

@@ -1,6 +1,5 @@
 #include "tests/support/WindowFixture.h"
 
-#include "engine/Global.h"
 #include "platform/ProgressBar.h"
 #include "tests/support/ModalAnswer.h"
 #include "ui/ClientArea.h"
@@ -11,7 +10,6 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include <tuple>
 #include <vector>
 
 namespace {

@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
