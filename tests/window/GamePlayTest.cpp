@@ -147,8 +147,7 @@ TEST_F(GamePlayTest, MatchScoresFillsTheBarRemovesThePairAndFlashes)
     ClickCell(1, 4);
     EXPECT_EQ(engine.Params->Score, 10);
     EXPECT_EQ(form.ProgressBar1->position(), 310);
-    EXPECT_EQ(engine.Grid[1][1], EmptyCell);
-    EXPECT_EQ(engine.Grid[1][4], EmptyCell);
+    EXPECT_EQ(BoardText(engine)[1], "..............");
     EXPECT_EQ(engine.Params->TilesLeft, 2);
     EXPECT_EQ(form.lblScore->text(), QStringLiteral("10"));
     EXPECT_EQ(platform::RecordedSounds(), QStringList({"SNDCLICK", "SNDDISP"}));

@@ -242,8 +242,7 @@ TEST_F(HoverTest, TileUnderTheMouseIsFramedAndTintedUntilTheNextRedraw)
     TForm1& form = Open();
     TLink& engine = StartEasyWith(EasyBoardOnePair);
     const TRect rect = form.CellRect(1, 1);
-    EXPECT_EQ(rect.Right - rect.Left, 40);
-    EXPECT_EQ(rect.Bottom - rect.Top, 50);
+    EXPECT_EQ(QSize(rect.Right - rect.Left, rect.Bottom - rect.Top), QSize(40, 50));
     const QPoint inside(rect.Left + 20, rect.Top + 30);
     const QRgb tile = WindowPixel(inside.x(), inside.y());
 
