@@ -208,7 +208,7 @@ TEST_F(ReshuffleTest, HandsOutThePoolRowByRow)
     EXPECT_EQ(BoardText(engine), (BoardRows{"......", ".ba...", "...ba.", "......"}));
 }
 
-TEST_F(ReshuffleTest, TwoTilesStayPutAndTheBoardIsStillRedrawnTwice)
+TEST_F(ReshuffleTest, TwoTilesStayPutAnEmptyBoardCountsNoPairsAndBothAreStillRedrawnTwice)
 {
     SetBoard(engine, {"......", ".c....", "....c.", "......"});
     engine.Params->SoundOn = false;
@@ -217,12 +217,10 @@ TEST_F(ReshuffleTest, TwoTilesStayPutAndTheBoardIsStillRedrawnTwice)
     EXPECT_EQ(engine.Params->PairsAvailable, 1);
     EXPECT_EQ(redraws, 2);
     EXPECT_TRUE(platform::RecordedSounds().isEmpty());
-}
 
-TEST_F(ReshuffleTest, EmptyBoardCountsNoPairs)
-{
     SetBoard(engine, {"......", "......", "......", "......"});
     engine.Params->PairsAvailable = 3;
+    redraws = 0;
     engine.Reshuffle();
     EXPECT_EQ(engine.Params->PairsAvailable, 0);
     EXPECT_EQ(redraws, 2);
