@@ -435,8 +435,12 @@ INSTANTIATE_TEST_SUITE_P(Resources, WaveFile,
 
 // --- texts ---------------------------------------------------------------------------
 
-TEST(Texts, InstructionsAreUtf8AndNameEveryDifficultyLevelAndKey)
+TEST(Texts, CreditsNameTheSourcesAndTheirLicencesAndTheInstructionsAreUtf8NamingEveryLevelAndKey)
 {
+    const QString credits = QString::fromUtf8(readFile("CREDITS.md"));
+    for (const char* word : {"Noto Color Emoji", "AR PL UMing", "OFL", "Arphic"})
+        EXPECT_TRUE(credits.contains(QString::fromUtf8(word))) << word;
+
     const QByteArray bytes = readFile("ReadMe.txt");
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(bytes);
@@ -444,13 +448,6 @@ TEST(Texts, InstructionsAreUtf8AndNameEveryDifficultyLevelAndKey)
     for (const char* word : {"容易", "普通", "困难", "超级", "无变化", "从上到下", "从下到上", "上下分离", "左右分离",
                              "从右到左", "从左到右", "上下集中", "左右集中", "F1", "F4", "F5", "F6", "F8", "1000"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
-}
-
-TEST(Texts, CreditsNameTheSourcesAndTheirLicences)
-{
-    const QString credits = QString::fromUtf8(readFile("CREDITS.md"));
-    for (const char* word : {"Noto Color Emoji", "AR PL UMing", "OFL", "Arphic"})
-        EXPECT_TRUE(credits.contains(QString::fromUtf8(word))) << word;
 }
 
 } // namespace
