@@ -110,8 +110,7 @@ TEST_F(AwardsTest, EmptiesThePairAndCountsTilesWithoutRedrawing)
     EXPECT_EQ(params.TilesLeft, tilesBefore - 2);
     EXPECT_TRUE(events.empty()) << "a removal raised " << events.front();
     // The collapse that follows needs the pair.
-    EXPECT_EQ(engine.SelCol, 10);
-    EXPECT_EQ(engine.ClickCol, 11);
+    EXPECT_EQ(std::pair(engine.SelCol, engine.ClickCol), std::pair(10, 11));
 }
 
 TEST_F(AwardsTest, CountersStayInTheirRangeAndAPenaltyAtZeroStillTellsThePlayer)

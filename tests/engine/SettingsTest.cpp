@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 class SettingsTest : public testing::Test {
@@ -24,9 +26,7 @@ protected:
 TEST_F(SettingsTest, MissingFileGivesSoundOnMusicOffFirstSheetAndASaveWritesTheThreeKeysInOrder)
 {
     LoadSettings();
-    EXPECT_TRUE(SoundSetting);
-    EXPECT_FALSE(MusicSetting);
-    EXPECT_EQ(PatternSetting, 1);
+    EXPECT_EQ(std::make_tuple(SoundSetting, MusicSetting, int(PatternSetting)), std::make_tuple(true, false, 1));
     EXPECT_EQ(SettingsPath, GameIniPath());
     SaveSettings();
     const QByteArray text = ReadSettings().replace("\r\n", "\n");
@@ -37,9 +37,7 @@ TEST_F(SettingsTest, ReadsValuesAsTheGameWroteThemOrAsEditedByHand)
 {
     WriteSettings("[gameini]\r\nmusic=1\r\nSOUND=2\r\nPattern=$3\r\n");
     LoadSettings();
-    EXPECT_TRUE(MusicSetting);
-    EXPECT_TRUE(SoundSetting);
-    EXPECT_EQ(PatternSetting, 3);
+    EXPECT_EQ(std::make_tuple(SoundSetting, MusicSetting, int(PatternSetting)), std::make_tuple(true, true, 3));
 
     SaveSettings();
     const QByteArray text = ReadSettings();
@@ -76,9 +74,7 @@ TEST_F(SettingsTest, GarbageReadsAsDefaults)
     garbage.append(QByteArray(1 << 20, 'x'));  // a megabyte without a line end
     WriteSettings(garbage);
     LoadSettings();
-    EXPECT_TRUE(SoundSetting);
-    EXPECT_FALSE(MusicSetting);
-    EXPECT_EQ(PatternSetting, 1);
+    EXPECT_EQ(std::make_tuple(SoundSetting, MusicSetting, int(PatternSetting)), std::make_tuple(true, false, 1));
 }
 
 TEST_F(SettingsTest, FailedSaveNamesTheFileAndKeepsItsContents)

@@ -44,10 +44,8 @@ TEST_F(GamePlayTest, EasyGameStartsCentredWithItsStocks)
     QTest::keyClick(&form, Qt::Key_F1);
     ASSERT_NE(form.Engine, nullptr);
     const TGameParams& params = *form.Engine->Params;
-    EXPECT_EQ(form.BoardRect.Left, 123);
-    EXPECT_EQ(form.BoardRect.Top, 100);
-    EXPECT_EQ(form.BoardRect.Right, 123 + 14 * CellWidth);
-    EXPECT_EQ(form.BoardRect.Bottom, 100 + 9 * CellHeight);
+    EXPECT_EQ(std::tie(form.BoardRect.Left, form.BoardRect.Top, form.BoardRect.Right, form.BoardRect.Bottom),
+              std::make_tuple(123, 100, 123 + 14 * CellWidth, 100 + 9 * CellHeight));
     EXPECT_EQ(Counts(params), std::make_tuple(1, 0, 4, 2, 84));
     EXPECT_TRUE(params.Playing);
     EXPECT_EQ(form.ProgressBar1->position(), 310);
@@ -56,11 +54,9 @@ TEST_F(GamePlayTest, EasyGameStartsCentredWithItsStocks)
     EXPECT_TRUE(form.Timer1->isActive());
     EXPECT_TRUE(form.Panel1->isVisible());
     EXPECT_FALSE(form.Image1->isVisible());
-    EXPECT_EQ(form.lblDiff->text(), QStringLiteral("容易"));
-    EXPECT_EQ(form.lblLevel->text(), QStringLiteral("1  无变化"));
-    EXPECT_EQ(form.lblPrompt->text(), QStringLiteral("4"));
-    EXPECT_EQ(form.lblReSet->text(), QStringLiteral("2"));
-    EXPECT_EQ(form.lblScore->text(), QStringLiteral("0"));
+    EXPECT_EQ((QStringList{form.lblDiff->text(), form.lblLevel->text(), form.lblPrompt->text(), form.lblReSet->text(),
+                           form.lblScore->text()}),
+              (QStringList{QStringLiteral("容易"), QStringLiteral("1  无变化"), "4", "2", "0"}));
     // The board bitmap is on the window, black around it.
     const QImage& board = form.Engine->BoardDC.image();
     EXPECT_EQ(WindowPixel(123 + 60, 100 + 80), board.pixel(60, 80) & 0xffffff);

@@ -49,8 +49,7 @@ TEST_F(MainWindowTest, TicksFollowTheSettingsFile)
         QAction* sheets[] = {form.mmiAnimal1, form.mmiAnimal2, form.mmiAnimal3, form.mmiAnimal4};
         for (int sheet = 1; sheet <= 4; ++sheet)
             EXPECT_EQ(sheets[sheet - 1]->isChecked(), sheet == expected) << "Pattern=" << pattern;
-        EXPECT_FALSE(form.mmiSound->isChecked());
-        EXPECT_TRUE(form.mmiMusic->isChecked());
+        EXPECT_EQ(std::pair(form.mmiSound->isChecked(), form.mmiMusic->isChecked()), std::pair(false, true));
     }
 }
 
