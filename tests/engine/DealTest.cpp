@@ -1,4 +1,5 @@
 #include "tests/support/BoardText.h"
+#include "ReferenceLink.h"
 
 #include "tests/support/EnginePlay.h"
 #include "tests/support/TestSwitches.h"
@@ -7,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 namespace {
@@ -26,17 +26,6 @@ const std::vector<DealtSize> AllSizes{
     {HardSize, 144, 36, 743, 566},
     {SuperSize, 180, 45, 825, 617},
 };
-
-bool BorderRingEmpty(const TLink& engine)
-{
-    const int rows = static_cast<int>(engine.Grid.size());
-    const int cols = static_cast<int>(engine.Grid.front().size());
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            if ((r == 0 || c == 0 || r == rows - 1 || c == cols - 1) && engine.Grid[r][c] != EmptyCell)
-                return false;
-    return true;
-}
 
 class DealTest : public ::testing::Test {
 protected:
@@ -74,7 +63,7 @@ TEST_F(DealTest, FillsEverySizeWithFourTilesOfEachKind)
 
         ASSERT_EQ(static_cast<int>(engine.Grid.size()), size.board.Rows);
         ASSERT_EQ(static_cast<int>(engine.Grid.front().size()), size.board.Cols);
-        EXPECT_TRUE(BorderRingEmpty(engine));
+        EXPECT_TRUE(BoardIsSound(engine));
         const auto counts = CountKinds(engine);
         EXPECT_EQ(static_cast<int>(counts.size()), size.kinds);
         EXPECT_EQ(counts.begin()->first, 0);
@@ -106,65 +95,57 @@ TEST_F(DealTest, DrawsTheBackgroundThenOneNumberBelow10000PerCell)
         EXPECT_EQ(ranges[i], 10000) << "draw " << i;
 }
 
-// Drawing 0 every time takes the pool in its order: four of each kind, row by row.
-TEST_F(DealTest, AlwaysDrawingZeroDealsTheKindsInOrder)
+TEST_F(DealTest, KnownDrawsDealKnownBoards)
 {
+    const struct {
+        const char* draws;
+        TLink::RandomSource random;
+        std::int32_t backStyle;
+        BoardRows board;
+    } deals[] = {
+        // Drawing 0 every time takes the pool in its order: four of each kind, row by row.
+        {"always 0", [](std::int32_t) { return 0; }, 1,
+         {"..............",
+          ".aaaabbbbcccc.",
+          ".ddddeeeeffff.",
+          ".gggghhhhiiii.",
+          ".jjjjkkkkllll.",
+          ".mmmmnnnnoooo.",
+          ".ppppqqqqrrrr.",
+          ".ssssttttuuuu.",
+          ".............."}},
+        // Drawing 1 every time takes the second entry left: the first 0 stays in the pool until
+        // the last cell, and the entries behind a taken one keep their order.
+        {"always 1", [](std::int32_t) { return 1; }, 2,
+         {"..............",
+          ".aaabbbbccccd.",
+          ".dddeeeeffffg.",
+          ".ggghhhhiiiij.",
+          ".jjjkkkkllllm.",
+          ".mmmnnnnoooop.",
+          ".pppqqqqrrrrs.",
+          ".sssttttuuuua.",
+          ".............."}},
+        // A seeded generator's deal, pinned so that any change in how a deal draws shows up.
+        {"seed 2024", SeededRandom(2024), 3,
+         {"..............",
+          ".pnhlfisnhoaq.",
+          ".aifrjhjgnukk.",
+          ".sislmrlfghtm.",
+          ".dstbqqpccmgl.",
+          ".tuujfmrjtoeu.",
+          ".rcgqbpecadia.",
+          ".deonbeobpkkd.",
+          ".............."}},
+    };
     SetSize(EasySize);
-    AnswerWith({0});
-    engine.DealBoard();
-    EXPECT_EQ(engine.Params->BackStyle, 1);
-    EXPECT_EQ(BoardText(engine), (BoardRows{
-                                     "..............",
-                                     ".aaaabbbbcccc.",
-                                     ".ddddeeeeffff.",
-                                     ".gggghhhhiiii.",
-                                     ".jjjjkkkkllll.",
-                                     ".mmmmnnnnoooo.",
-                                     ".ppppqqqqrrrr.",
-                                     ".ssssttttuuuu.",
-                                     "..............",
-                                 }));
-}
-
-// Drawing 1 every time takes the second entry left: the first 0 stays in the pool until the
-// last cell, and the entries behind a taken one keep their order.
-TEST_F(DealTest, TakenEntriesCloseUpThePoolInOrder)
-{
-    SetSize(EasySize);
-    AnswerWith({1});
-    engine.DealBoard();
-    EXPECT_EQ(engine.Params->BackStyle, 2);
-    EXPECT_EQ(BoardText(engine), (BoardRows{
-                                     "..............",
-                                     ".aaabbbbccccd.",
-                                     ".dddeeeeffffg.",
-                                     ".ggghhhhiiiij.",
-                                     ".jjjkkkkllllm.",
-                                     ".mmmnnnnoooop.",
-                                     ".pppqqqqrrrrs.",
-                                     ".sssttttuuuua.",
-                                     "..............",
-                                 }));
-}
-
-// The deal of a seeded generator, pinned so that any change in how a deal draws shows up.
-TEST_F(DealTest, SeededGeneratorGivesAKnownEasyDeal)
-{
-    SetSize(EasySize);
-    engine.SetRandomSource(SeededRandom(2024));
-    engine.DealBoard();
-    EXPECT_EQ(engine.Params->BackStyle, 3);
-    EXPECT_EQ(BoardText(engine), (BoardRows{
-                                     "..............",
-                                     ".pnhlfisnhoaq.",
-                                     ".aifrjhjgnukk.",
-                                     ".sislmrlfghtm.",
-                                     ".dstbqqpccmgl.",
-                                     ".tuujfmrjtoeu.",
-                                     ".rcgqbpecadia.",
-                                     ".deonbeobpkkd.",
-                                     "..............",
-                                 }));
+    for (const auto& deal : deals) {
+        SCOPED_TRACE(deal.draws);
+        engine.SetRandomSource(deal.random);
+        engine.DealBoard();
+        EXPECT_EQ(engine.Params->BackStyle, deal.backStyle);
+        EXPECT_EQ(BoardText(engine), deal.board);
+    }
 }
 
 class ReshuffleTest : public DealTest {
@@ -227,7 +208,7 @@ TEST_F(ReshuffleTest, HandsOutThePoolRowByRow)
     EXPECT_EQ(BoardText(engine), (BoardRows{"......", ".ba...", "...ba.", "......"}));
 }
 
-TEST_F(ReshuffleTest, TwoTilesStayPutAndTheBoardIsStillRedrawnTwice)
+TEST_F(ReshuffleTest, TwoTilesStayPutAnEmptyBoardCountsNoPairsAndBothAreStillRedrawnTwice)
 {
     SetBoard(engine, {"......", ".c....", "....c.", "......"});
     engine.Params->SoundOn = false;
@@ -236,12 +217,10 @@ TEST_F(ReshuffleTest, TwoTilesStayPutAndTheBoardIsStillRedrawnTwice)
     EXPECT_EQ(engine.Params->PairsAvailable, 1);
     EXPECT_EQ(redraws, 2);
     EXPECT_TRUE(platform::RecordedSounds().isEmpty());
-}
 
-TEST_F(ReshuffleTest, EmptyBoardCountsNoPairs)
-{
     SetBoard(engine, {"......", "......", "......", "......"});
     engine.Params->PairsAvailable = 3;
+    redraws = 0;
     engine.Reshuffle();
     EXPECT_EQ(engine.Params->PairsAvailable, 0);
     EXPECT_EQ(redraws, 2);

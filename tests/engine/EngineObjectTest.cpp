@@ -25,7 +25,7 @@ protected:
     void TearDown() override { PatternSetting = 0; }
 };
 
-TEST_F(EngineObjectTest, NewEngineHasNothingSelectedNoGridAndIsNotPlaying)
+TEST_F(EngineObjectTest, NewEngineHasNothingSelectedNoGridIsNotPlayingAndHasTheBackgroundStrip)
 {
     const TLink link(nullptr);
     for (std::int32_t field : {link.SelRow, link.SelCol, link.ClickRow, link.ClickCol, link.HintRow1,
@@ -36,11 +36,6 @@ TEST_F(EngineObjectTest, NewEngineHasNothingSelectedNoGridAndIsNotPlaying)
     EXPECT_EQ(link.Params->Score, 0);
     EXPECT_TRUE(link.BoardDC.isNull());
     EXPECT_FALSE(link.RedrawFlag);
-}
-
-TEST_F(EngineObjectTest, BackgroundStripIsLoaded)
-{
-    const TLink link(nullptr);
     ASSERT_FALSE(link.BackDC.isNull());
     EXPECT_EQ(link.BackDC.width(), BackCellWidth);
     EXPECT_EQ(link.BackDC.height(), 10 * BackCellHeight);

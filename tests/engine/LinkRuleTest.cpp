@@ -8,15 +8,6 @@
 
 namespace {
 
-// LinkPath in its declared order: Start, End, Corner1, Corner2, each (column, row).
-using Path = std::array<int, 8>;
-
-Path PathOf(const TLink& link)
-{
-    return {link.PathStartCol, link.PathStartRow, link.PathEndCol, link.PathEndRow,
-            link.PathCorner1Col, link.PathCorner1Row, link.PathCorner2Col, link.PathCorner2Row};
-}
-
 constexpr Path Untouched{-7, -7, -7, -7, -7, -7, -7, -7};
 
 class LinkRuleTest : public ::testing::Test {
@@ -49,17 +40,21 @@ TEST_F(LinkRuleTest, NeighboursInAColumnLinkStraightInEitherOrder)
     EXPECT_EQ(Linked(3, 4, 3, 3), straight);
 }
 
-TEST_F(LinkRuleTest, OneTurnPrefersTheCornerInTheLeftTilesRow)
+TEST_F(LinkRuleTest, OneTurnPrefersTheCornerInTheLeftTilesRowAndTakesTheOtherWhenItIsBlocked)
 {
-    Board({"..............",
-           "..............",
-           "..a...........",
-           "..............",
-           "..............",
-           "..............",
-           ".....a........"});
+    BoardRows board{"..............",
+                    "..............",
+                    "..a...........",
+                    "..............",
+                    "..............",
+                    "..............",
+                    ".....a........"};
+    Board(board);
     EXPECT_EQ(Linked(2, 2, 5, 6), (Path{2, 2, 5, 6, 5, 2, 5, 2}));
     EXPECT_EQ(Linked(5, 6, 2, 2), (Path{2, 2, 5, 6, 5, 2, 5, 2}));
+    board[2][5] = 'b';  // blocks the corner in the left tile's row
+    Board(board);
+    EXPECT_EQ(Linked(2, 2, 5, 6), (Path{2, 2, 5, 6, 2, 6, 2, 6}));
 
     Board({"..............",
            "..............",
@@ -69,18 +64,6 @@ TEST_F(LinkRuleTest, OneTurnPrefersTheCornerInTheLeftTilesRow)
            "..............",
            "..a..........."});
     EXPECT_EQ(Linked(2, 6, 5, 2), (Path{2, 6, 5, 2, 5, 6, 5, 6}));
-}
-
-TEST_F(LinkRuleTest, OneTurnTakesTheOtherCornerWhenTheFirstIsBlocked)
-{
-    Board({"..............",
-           "..............",
-           "..a..b........",
-           "..............",
-           "..............",
-           "..............",
-           ".....a........"});
-    EXPECT_EQ(Linked(2, 2, 5, 6), (Path{2, 2, 5, 6, 2, 6, 2, 6}));
 }
 
 TEST_F(LinkRuleTest, BlockedColumnLinksRoundANeighbouringColumn)
@@ -121,17 +104,15 @@ TEST_F(LinkRuleTest, TwoTurnsWalkRightThenLeftThenUpThenDown)
     }
 }
 
-TEST_F(LinkRuleTest, TopRowLinksThroughTheBorderRow)
+TEST_F(LinkRuleTest, LinksRunThroughTheBorderRowAndColumn)
 {
     Board({"..............",
            "..a.b.a......."});
     const Path overTheTop{2, 1, 6, 1, 2, 0, 6, 0};
     EXPECT_EQ(Linked(2, 1, 6, 1), overTheTop);
     EXPECT_EQ(Linked(6, 1, 2, 1), overTheTop);
-}
 
-TEST_F(LinkRuleTest, LeftColumnLinksThroughTheBorderColumnAndTheOrderPicksTheStart)
-{
+    // Within one column the order picks the start.
     Board({"..............",
            "..............",
            ".ab...........",

@@ -7,12 +7,6 @@
 
 namespace {
 
-std::array<int, 8> PathOf(const TLink& link)
-{
-    return {link.PathStartCol, link.PathStartRow, link.PathEndCol, link.PathEndRow,
-            link.PathCorner1Col, link.PathCorner1Row, link.PathCorner2Col, link.PathCorner2Row};
-}
-
 std::array<int, 4> HintOf(const TLink& link)
 {
     return {link.HintRow1, link.HintCol1, link.HintRow2, link.HintCol2};
@@ -39,10 +33,8 @@ TEST_F(MoveSearchTest, HintTakesTheEarliestFirstCellInRowMajorOrder)
                     ".aa...........",
                     ".............."});
     EXPECT_EQ(Hint(), (std::array<int, 4>{1, 8, 1, 9}));
-}
 
-TEST_F(MoveSearchTest, HintPartnerMayLieInALaterRowToTheLeft)
-{
+    // The partner may lie in a later row, to the left.
     SetBoard(link, {"..............",
                     "...a.bb.......",
                     ".a............",
@@ -50,17 +42,14 @@ TEST_F(MoveSearchTest, HintPartnerMayLieInALaterRowToTheLeft)
     EXPECT_EQ(Hint(), (std::array<int, 4>{1, 3, 2, 1}));
 }
 
-TEST_F(MoveSearchTest, SearchesWithoutARequestLeaveTheHintCells)
+TEST_F(MoveSearchTest, SearchesLeaveTheLinkPathAndWithoutARequestTheHintCells)
 {
     SetBoard(link, {"......",
                     ".aa...",
                     "......"});
     EXPECT_TRUE(link.FindMove());
     EXPECT_EQ(HintOf(link), (std::array<int, 4>{EmptyCell, EmptyCell, EmptyCell, EmptyCell}));
-}
 
-TEST_F(MoveSearchTest, SearchesLeaveLinkPathAsItWas)
-{
     SetBoard(link, {"........",
                     ".ab.ab..",
                     ".cd.dc..",

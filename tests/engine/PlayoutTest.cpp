@@ -1,4 +1,5 @@
 #include "tests/support/BoardText.h"
+#include "ReferenceLink.h"
 
 #include "tests/support/EnginePlay.h"
 #include "tests/support/TestSwitches.h"
@@ -20,27 +21,6 @@ struct Playout {
     int cols;
     int level;
 };
-
-// The border ring empty, every kind an even number of times, TilesLeft the tiles on the grid.
-testing::AssertionResult BoardIsSound(const TLink& engine)
-{
-    const int rows = engine.Params->Rows;
-    const int cols = engine.Params->Cols;
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            if ((r == 0 || c == 0 || r == rows - 1 || c == cols - 1) && engine.Grid[r][c] != EmptyCell)
-                return testing::AssertionFailure() << "a tile on the border at (" << r << ", " << c << ")";
-    int tiles = 0;
-    for (const auto& [kind, count] : CountKinds(engine)) {
-        if (count % 2 != 0)
-            return testing::AssertionFailure() << "kind " << kind << " left " << count << " times";
-        tiles += count;
-    }
-    if (tiles != engine.Params->TilesLeft)
-        return testing::AssertionFailure()
-            << tiles << " tiles on the grid, TilesLeft " << int(engine.Params->TilesLeft);
-    return testing::AssertionSuccess();
-}
 
 class PlayoutTest : public ::testing::TestWithParam<Playout> {
 protected:

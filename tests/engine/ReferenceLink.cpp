@@ -1,5 +1,7 @@
 #include "ReferenceLink.h"
 
+#include "tests/support/EnginePlay.h"
+
 #include <array>
 #include <deque>
 #include <random>
@@ -84,4 +86,30 @@ TGrid RandomGrid(std::uint32_t seed, TBoardSize size, double density, int kinds)
             if (occupied(random))
                 grid[row][col] = kind(random);
     return grid;
+}
+
+testing::AssertionResult BoardIsSound(const TLink& engine)
+{
+    const int rows = engine.Params->Rows;
+    const int cols = engine.Params->Cols;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            if ((r == 0 || c == 0 || r == rows - 1 || c == cols - 1) && engine.Grid[r][c] != EmptyCell)
+                return testing::AssertionFailure() << "a tile on the border at (" << r << ", " << c << ")";
+    int tiles = 0;
+    for (const auto& [kind, count] : CountKinds(engine)) {
+        if (count % 2 != 0)
+            return testing::AssertionFailure() << "kind " << kind << " left " << count << " times";
+        tiles += count;
+    }
+    if (tiles != engine.Params->TilesLeft)
+        return testing::AssertionFailure()
+            << tiles << " tiles on the grid, TilesLeft " << int(engine.Params->TilesLeft);
+    return testing::AssertionSuccess();
+}
+
+Path PathOf(const TLink& link)
+{
+    return {link.PathStartCol, link.PathStartRow, link.PathEndCol, link.PathEndRow,
+            link.PathCorner1Col, link.PathCorner1Row, link.PathCorner2Col, link.PathCorner2Row};
 }

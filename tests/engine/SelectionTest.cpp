@@ -66,7 +66,7 @@ protected:
     // Plays one table row on a fresh board.
     void Play(const Step& step, bool soundOn)
     {
-        SCOPED_TRACE(step.name);
+        SCOPED_TRACE(testing::Message() << step.name << (soundOn ? ", sound on" : ", sound off"));
         SetUp();
         link.Params->SoundOn = soundOn;
         link.SelRow = link.SelCol = link.ClickRow = link.ClickCol = EmptyCell;
@@ -94,16 +94,11 @@ protected:
     int redraws = 0;
 };
 
-TEST_F(SelectionTest, EveryRowOfTheTableWithSound)
+TEST_F(SelectionTest, EveryRowOfTheTableWithSoundOnAndOff)
 {
-    for (const Step& step : SelectionTable)
-        Play(step, true);
-}
-
-TEST_F(SelectionTest, EveryRowOfTheTableSilentWhenSoundIsOff)
-{
-    for (const Step& step : SelectionTable)
-        Play(step, false);
+    for (bool soundOn : {true, false})
+        for (const Step& step : SelectionTable)
+            Play(step, soundOn);
 }
 
 TEST_F(SelectionTest, ClickOnAnEmptyCellKeepsTheSelectionFramed)

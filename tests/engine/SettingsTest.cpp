@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 class SettingsTest : public testing::Test {
@@ -21,18 +23,11 @@ protected:
     TestSwitches switches_{dir_.path() + QLatin1Char('/')};
 };
 
-TEST_F(SettingsTest, MissingFileGivesSoundOnMusicOffFirstSheet)
+TEST_F(SettingsTest, MissingFileGivesSoundOnMusicOffFirstSheetAndASaveWritesTheThreeKeysInOrder)
 {
     LoadSettings();
-    EXPECT_TRUE(SoundSetting);
-    EXPECT_FALSE(MusicSetting);
-    EXPECT_EQ(PatternSetting, 1);
-    EXPECT_EQ(SettingsPath, dir_.filePath(QStringLiteral("Game.ini")));
-}
-
-TEST_F(SettingsTest, SavesTheThreeKeysInOrder)
-{
-    LoadSettings();
+    EXPECT_EQ(std::make_tuple(SoundSetting, MusicSetting, int(PatternSetting)), std::make_tuple(true, false, 1));
+    EXPECT_EQ(SettingsPath, GameIniPath());
     SaveSettings();
     const QByteArray text = ReadSettings().replace("\r\n", "\n");
     EXPECT_EQ(text, QByteArray("[GameIni]\nMusic=0\nSound=1\nPattern=1\n"));
@@ -42,26 +37,21 @@ TEST_F(SettingsTest, ReadsValuesAsTheGameWroteThemOrAsEditedByHand)
 {
     WriteSettings("[gameini]\r\nmusic=1\r\nSOUND=2\r\nPattern=$3\r\n");
     LoadSettings();
-    EXPECT_TRUE(MusicSetting);
-    EXPECT_TRUE(SoundSetting);
-    EXPECT_EQ(PatternSetting, 3);
+    EXPECT_EQ(std::make_tuple(SoundSetting, MusicSetting, int(PatternSetting)), std::make_tuple(true, true, 3));
 
     SaveSettings();
     const QByteArray text = ReadSettings();
     EXPECT_TRUE(text.contains("Sound=1") || text.contains("SOUND=1")) << text.constData();
 }
 
-TEST_F(SettingsTest, UnknownPatternIsKeptAndWrittenBack)
+TEST_F(SettingsTest, UnknownPatternIsKeptAndWrittenBackWithinItsLowEightBits)
 {
     WriteSettings("[GameIni]\nPattern=9\n");
     LoadSettings();
     EXPECT_EQ(PatternSetting, 9);
     SaveSettings();
     EXPECT_TRUE(ReadSettings().contains("Pattern=9"));
-}
 
-TEST_F(SettingsTest, PatternKeepsItsLowEightBits)
-{
     WriteSettings("[GameIni]\nPattern=258\n");
     LoadSettings();
     EXPECT_EQ(PatternSetting, 2);
@@ -84,9 +74,7 @@ TEST_F(SettingsTest, GarbageReadsAsDefaults)
     garbage.append(QByteArray(1 << 20, 'x'));  // a megabyte without a line end
     WriteSettings(garbage);
     LoadSettings();
-    EXPECT_TRUE(SoundSetting);
-    EXPECT_FALSE(MusicSetting);
-    EXPECT_EQ(PatternSetting, 1);
+    EXPECT_EQ(std::make_tuple(SoundSetting, MusicSetting, int(PatternSetting)), std::make_tuple(true, false, 1));
 }
 
 TEST_F(SettingsTest, FailedSaveNamesTheFileAndKeepsItsContents)

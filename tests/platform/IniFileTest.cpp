@@ -13,7 +13,6 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 using platform::IniFile;
 using platform::IniText;
@@ -68,16 +67,13 @@ TEST_F(IniFileTest, SectionsAndKeysMatchWithoutRegardToCase)
     EXPECT_EQ(readBytes(), "[gameini]\r\nMUSIC=0\r\n" + chinese);
 }
 
-TEST_F(IniFileTest, ReadsLfAndCrlfLinesAndTrimsSpaces)
+TEST_F(IniFileTest, ReadsLfCrlfAndLoneCrLinesTrimmingSpacesAndHeadersAsWindowsDoes)
 {
     writeBytes("[A]\nx=1\n  y  =  two words  \r\n[B]\r\nz=3");
     EXPECT_EQ(ini_.Read().ReadInteger("A", "x", 0), 1);
     EXPECT_EQ(ini_.Read().ReadString("A", "y", ""), "two words");
     EXPECT_EQ(ini_.Read().ReadInteger("B", "z", 0), 3);
-}
 
-TEST_F(IniFileTest, ReadsLoneCrLinesAndHeadersAsWindowsDoes)
-{
     writeBytes("[GameIni]\rSound=0\rPattern=3\r");
     EXPECT_FALSE(ini_.Read().ReadBool("GameIni", "Sound", true));
     ini_.Update([](IniText& text) {
@@ -116,8 +112,13 @@ TEST_F(IniFileTest, WriteChangesOnlyItsOwnValue)
     EXPECT_EQ(readBytes(), expected);
 }
 
-TEST_F(IniFileTest, NewKeyGoesAfterTheLastLineOfItsSection)
+TEST_F(IniFileTest, WritingCreatesFileAndSectionAndANewKeyGoesAfterTheLastLineOfItsSection)
 {
+    ini_.Update([&](IniText& text) { text.WriteBool("GameIni", "Music", false); });
+    ini_.Update([&](IniText& text) { text.WriteBool("GameIni", "Sound", true); });
+    ini_.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 1); });
+    EXPECT_EQ(readBytes(), QByteArray("[GameIni]\r\nMusic=0\r\nSound=1\r\nPattern=1\r\n"));
+
     writeBytes("[GameIni]\r\nMusic=0\r\n\r\n[Other]\r\nk=v\r\n");
     ini_.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 3); });
     EXPECT_EQ(readBytes(), QByteArray("[GameIni]\r\nMusic=0\r\nPattern=3\r\n\r\n[Other]\r\nk=v\r\n"));
@@ -126,14 +127,6 @@ TEST_F(IniFileTest, NewKeyGoesAfterTheLastLineOfItsSection)
     ini_.Update([&](IniText& text) { text.WriteString("A", "n", "w"); });
     ini_.Update([&](IniText& text) { text.WriteString("B", "m", "u"); });
     EXPECT_EQ(readBytes(), QByteArray("[A]\nk=v\nn=w\n[B]\nm=u\n"));
-}
-
-TEST_F(IniFileTest, WritingCreatesFileAndSection)
-{
-    ini_.Update([&](IniText& text) { text.WriteBool("GameIni", "Music", false); });
-    ini_.Update([&](IniText& text) { text.WriteBool("GameIni", "Sound", true); });
-    ini_.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 1); });
-    EXPECT_EQ(readBytes(), QByteArray("[GameIni]\r\nMusic=0\r\nSound=1\r\nPattern=1\r\n"));
 }
 
 TEST_F(IniFileTest, IntegersReadDecimalOrHexAndAnythingElseAsTheDefault)
@@ -163,7 +156,7 @@ TEST_F(IniFileTest, BooleansAreIntegersWrittenAsOneOrZero)
     EXPECT_EQ(readBytes(), QByteArray("[S]\r\ntwo=1\r\nzero=0\r\nword=yes\r\nhex=$0\r\n"));
 }
 
-TEST_F(IniFileTest, ReadsGbkWrittenByAnotherProgramAndWritesChineseAsGbk)
+TEST_F(IniFileTest, ReadsGbkWrittenByAnotherProgramAndWritesChineseAndTheEuroByteAsGbk)
 {
     writeBytes("[Name]\r\nName1=\xCE\xDE\xC3\xFB\xCA\xCF\r\n");  // 无名氏 in GBK
     EXPECT_EQ(ini_.Read().ReadString("Name", "Name1", ""), QStringLiteral("无名氏"));
@@ -174,6 +167,11 @@ TEST_F(IniFileTest, ReadsGbkWrittenByAnotherProgramAndWritesChineseAsGbk)
     ini_.Update([&](IniText& text) { text.WriteString("Name", "Name3", outsideGbk); });
     EXPECT_EQ(ini_.Read().ReadString("Name", "Name2", ""), QStringLiteral("张三"));
     EXPECT_EQ(ini_.Read().ReadString("Name", "Name3", ""), outsideGbk);
+
+    writeBytes("[Name]\r\n1=A\x80\r\n");
+    EXPECT_EQ(ini_.Read().ReadString("Name", "1", ""), QStringLiteral("A€"));
+    ini_.Update([&](IniText& text) { text.WriteString("Name", "1", QStringLiteral("A€")); });
+    EXPECT_EQ(readBytes(), QByteArray("[Name]\r\n1=A\x80\r\n"));
 }
 
 TEST_F(IniFileTest, ValueWithLineBreaksCannotAddKeysOrSections)
@@ -248,7 +246,7 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileByteForByte)
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Game.ini"});  // no temporary left
 }
 
-TEST_F(IniFileTest, UnreadableBytesNeverStopTheReadOrAWrite)
+TEST_F(IniFileTest, UnreadableBytesOrGarbageNeverStopAReadOrAWriteAndReadAsDefaults)
 {
     QByteArray junk;
     for (int i = 0; i < 256; ++i)
@@ -261,10 +259,7 @@ TEST_F(IniFileTest, UnreadableBytesNeverStopTheReadOrAWrite)
 
     ini_.Update([&](IniText& text) { text.WriteInteger("GameIni", "Pattern", 2); });
     EXPECT_EQ(readBytes(), before + "Pattern=2\n");
-}
 
-TEST_F(IniFileTest, HugeGarbageOrOneEndlessLineReadsAsDefaults)
-{
     QByteArray garbage(10 << 20, '\0');
     QRandomGenerator random(42);
     random.fillRange(reinterpret_cast<quint32*>(garbage.data()), garbage.size() / 4);
@@ -277,14 +272,6 @@ TEST_F(IniFileTest, HugeGarbageOrOneEndlessLineReadsAsDefaults)
     writeBytes("[GameIni]\nMusic=" + QByteArray(1 << 20, '7'));
     EXPECT_EQ(ini_.Read().ReadInteger("GameIni", "Music", -3), -3);
     EXPECT_EQ(ini_.Read().ReadString("GameIni", "Music", "").size(), 2047);
-}
-
-TEST_F(IniFileTest, EuroByteOfTheCodePageRoundTrips)
-{
-    writeBytes("[Name]\r\n1=A\x80\r\n");
-    EXPECT_EQ(ini_.Read().ReadString("Name", "1", ""), QStringLiteral("A€"));
-    ini_.Update([&](IniText& text) { text.WriteString("Name", "1", QStringLiteral("A€")); });
-    EXPECT_EQ(readBytes(), QByteArray("[Name]\r\n1=A\x80\r\n"));
 }
 
 TEST_F(IniFileTest, AnythingButARegularFileReadsAsMissingAndIsNeverReplaced)

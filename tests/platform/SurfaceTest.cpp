@@ -175,62 +175,57 @@ TEST(SurfaceFill, FillsOnlyTheRectangleClippedToTheImage)
     EXPECT_EQ(Picture(s, 0xff000000u), (std::vector<std::string>{"......", "......", "......", "##...."}));
 }
 
-TEST(SurfaceFrame, ThinOutlineCoversTheRectanglesOutermostPixels)
+TEST(SurfaceFrame, ThinOutlineCoversTheRectanglesOutermostPixelsAndAWideOneIsCentredOnThem)
 {
-    Surface s(QSize(9, 7));
-    s.frameRect(QRect(QPoint(1, 1), QPoint(6, 4)), Pen{Qt::red, 1});  // right 7, bottom 5 exclusive
-    EXPECT_EQ(Picture(s, kRed), (std::vector<std::string>{".........", ".######..", ".#....#..", ".#....#..",
-                                                          ".######..", ".........", "........."}));
-}
+    Surface thin(QSize(9, 7));
+    thin.frameRect(QRect(QPoint(1, 1), QPoint(6, 4)), Pen{Qt::red, 1});  // right 7, bottom 5 exclusive
+    EXPECT_EQ(Picture(thin, kRed), (std::vector<std::string>{".........", ".######..", ".#....#..", ".#....#..",
+                                                             ".######..", ".........", "........."}));
 
-TEST(SurfaceFrame, WideOutlineIsCentredOnTheEdges)
-{
-    Surface s(QSize(14, 12));
-    s.frameRect(QRect(QPoint(3, 3), QPoint(10, 8)), Pen{Qt::red, 3});
+    Surface wide(QSize(14, 12));
+    wide.frameRect(QRect(QPoint(3, 3), QPoint(10, 8)), Pen{Qt::red, 3});
     // Three pixels wide: one outside and one inside the outermost pixels; the inside stays blank.
-    EXPECT_EQ(Picture(s, kRed), (std::vector<std::string>{"..............",
-                                                          "..............",
-                                                          "..##########..",
-                                                          "..##########..",
-                                                          "..##########..",
-                                                          "..###....###..",
-                                                          "..###....###..",
-                                                          "..##########..",
-                                                          "..##########..",
-                                                          "..##########..",
-                                                          "..............",
-                                                          ".............."}));
+    EXPECT_EQ(Picture(wide, kRed), (std::vector<std::string>{"..............",
+                                                             "..............",
+                                                             "..##########..",
+                                                             "..##########..",
+                                                             "..##########..",
+                                                             "..###....###..",
+                                                             "..###....###..",
+                                                             "..##########..",
+                                                             "..##########..",
+                                                             "..##########..",
+                                                             "..............",
+                                                             ".............."}));
 }
 
-TEST(SurfaceStroke, WidePathHasSquareCapsAndRoundJoins)
+TEST(SurfaceStroke, WidePathHasSquareCapsAndRoundJoinsAndAThinOneIsAliasedAndCoversTheLine)
 {
-    Surface s(QSize(16, 16));
-    s.strokePath({QPoint(3, 10), QPoint(10, 10), QPoint(10, 3)}, Pen{Qt::red, 7});
+    Surface wide(QSize(16, 16));
+    wide.strokePath({QPoint(3, 10), QPoint(10, 10), QPoint(10, 3)}, Pen{Qt::red, 7});
     // Square cap at the start: its corner pixel is painted (a round cap would leave it out).
-    EXPECT_EQ(s.pixel(0, 13), kRed);
-    EXPECT_EQ(s.pixel(0, 7), kRed);
-    EXPECT_NE(s.pixel(-1 + 0, 14), kRed);
+    EXPECT_EQ(wide.pixel(0, 13), kRed);
+    EXPECT_EQ(wide.pixel(0, 7), kRed);
+    EXPECT_NE(wide.pixel(-1 + 0, 14), kRed);
     // Round join: the outer corner of the bend stays unpainted (a mitred join would fill it),
     // while the pixels straight out from the bend are painted.
-    EXPECT_NE(s.pixel(13, 13), kRed);
-    EXPECT_EQ(s.pixel(13, 10), kRed);
-    EXPECT_EQ(s.pixel(10, 13), kRed);
+    EXPECT_NE(wide.pixel(13, 13), kRed);
+    EXPECT_EQ(wide.pixel(13, 10), kRed);
+    EXPECT_EQ(wide.pixel(10, 13), kRed);
     // Square cap at the end, three and a half pixels past the last point.
-    EXPECT_EQ(s.pixel(10, 0), kRed);
-}
+    EXPECT_EQ(wide.pixel(10, 0), kRed);
 
-TEST(SurfaceStroke, ThinPathIsAliasedAndCoversEveryPointOfTheLine)
-{
-    Surface s(QSize(8, 6));
-    s.strokePath({QPoint(1, 1), QPoint(6, 1), QPoint(6, 4)}, Pen{Qt::red, 1});
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            EXPECT_TRUE(s.pixel(x, y) == kRed || s.pixel(x, y) == 0xff000000u) << "blended pixel at " << x << "," << y;
+    Surface thin(QSize(8, 6));
+    thin.strokePath({QPoint(1, 1), QPoint(6, 1), QPoint(6, 4)}, Pen{Qt::red, 1});
+    for (int y = 0; y < thin.height(); ++y)
+        for (int x = 0; x < thin.width(); ++x)
+            EXPECT_TRUE(thin.pixel(x, y) == kRed || thin.pixel(x, y) == 0xff000000u)
+                << "blended pixel at " << x << "," << y;
     for (int x = 1; x <= 6; ++x)
-        EXPECT_EQ(s.pixel(x, 1), kRed) << x;
+        EXPECT_EQ(thin.pixel(x, 1), kRed) << x;
     for (int y = 1; y <= 4; ++y)
-        EXPECT_EQ(s.pixel(6, y), kRed) << y;
-    EXPECT_NE(s.pixel(3, 3), kRed);
+        EXPECT_EQ(thin.pixel(6, y), kRed) << y;
+    EXPECT_NE(thin.pixel(3, 3), kRed);
 }
 
 // Source-over of a colour (r, g, b) with alpha a over an opaque pixel d, as QPainter computes it
@@ -260,20 +255,7 @@ TEST(SurfaceTranslucent, BlueAtAlpha32BlendsSourceOverTheTile)
     }
 }
 
-TEST(SurfaceBitmap, LoadsTheNamedBitmapTopRowFirst)
-{
-    Surface s;
-    ASSERT_TRUE(s.loadBitmap("TESTTILE"));
-    ASSERT_EQ(s.image().size(), QSize(3, 2));
-    EXPECT_EQ(s.pixel(0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(s.pixel(2, 0), qRgb(0, 0, 255));
-    EXPECT_EQ(s.pixel(0, 1), qRgb(255, 255, 255));
-    EXPECT_EQ(s.pixel(2, 1), qRgb(128, 128, 128));
-    EXPECT_EQ(s.pixel(3, 0), 0xff000000u);
-    EXPECT_EQ(s.pixel(0, -1), 0xff000000u);
-}
-
-TEST(SurfaceBitmap, UnknownNameKeepsTheImageHeld)
+TEST(SurfaceBitmap, UnknownNameKeepsTheImageHeldAndAKnownOneLoadsTopRowFirst)
 {
     Surface s = Pattern(5, 4, 8);
     const Surface original = s;
@@ -281,12 +263,37 @@ TEST(SurfaceBitmap, UnknownNameKeepsTheImageHeld)
     EXPECT_FALSE(s.loadBitmap(""));
     EXPECT_FALSE(FirstDifference(s, original));
     EXPECT_EQ(s.image().size(), QSize(5, 4));
+
+    Surface loaded;
+    ASSERT_TRUE(loaded.loadBitmap("TESTTILE"));
+    ASSERT_EQ(loaded.image().size(), QSize(3, 2));
+    EXPECT_EQ(loaded.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(loaded.pixel(2, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(loaded.pixel(0, 1), qRgb(255, 255, 255));
+    EXPECT_EQ(loaded.pixel(2, 1), qRgb(128, 128, 128));
+    EXPECT_EQ(loaded.pixel(3, 0), 0xff000000u);
+    EXPECT_EQ(loaded.pixel(0, -1), 0xff000000u);
 }
 
 // At scale 2 every logical pixel is a 2 x 2 block of device pixels; a source of scale 1 is
-// enlarged to match.
-TEST(SurfaceScale, LogicalCoordinatesCoverTheirDevicePixels)
+// enlarged to match. An outline is drawn in device pixels.
+TEST(SurfaceScale, LogicalCoordinatesCoverTheirDevicePixelsButOutlinesAreDrawnInDevicePixels)
 {
+    Surface framed(QSize(7, 6), 2);
+    framed.frameRect(QRect(QPoint(1, 1), QPoint(4, 3)), Pen{Qt::red, 1});
+    EXPECT_EQ(Picture(framed, kRed), (std::vector<std::string>{"..............",
+                                                               "..............",
+                                                               "..########....",
+                                                               "..########....",
+                                                               "..##....##....",
+                                                               "..##....##....",
+                                                               "..########....",
+                                                               "..########....",
+                                                               "..............",
+                                                               "..............",
+                                                               "..............",
+                                                               ".............."}));
+
     Surface s(QSize(4, 3), 2);
     ASSERT_EQ(s.image().size(), QSize(8, 6));
     EXPECT_EQ(s.width(), 4);
@@ -296,22 +303,4 @@ TEST(SurfaceScale, LogicalCoordinatesCoverTheirDevicePixels)
     s.blit(0, 2, 1, 1, Filled(1, 1, kRed), 0, 0, RasterOp::Copy);
     EXPECT_EQ(Picture(s, kRed),
               (std::vector<std::string>{"..####..", "..####..", "........", "........", "##....##", "##....##"}));
-}
-
-TEST(SurfaceScale, OutlinesAreDrawnInDevicePixels)
-{
-    Surface s(QSize(7, 6), 2);
-    s.frameRect(QRect(QPoint(1, 1), QPoint(4, 3)), Pen{Qt::red, 1});
-    EXPECT_EQ(Picture(s, kRed), (std::vector<std::string>{"..............",
-                                                                "..............",
-                                                                "..########....",
-                                                                "..########....",
-                                                                "..##....##....",
-                                                                "..##....##....",
-                                                                "..########....",
-                                                                "..########....",
-                                                                "..............",
-                                                                "..............",
-                                                                "..............",
-                                                                ".............."}));
 }

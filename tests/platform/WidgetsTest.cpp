@@ -5,33 +5,30 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 using namespace platform;
 
 namespace {
 
-struct SeenBox {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-};
+// What a box showed: its caption, text and icon, and how many buttons it had.
+using SeenBox = std::tuple<QString, QString, QMessageBox::Icon, int>;
 
 // Shows a box through `show`, reads it while it is up and answers it with its button.
 SeenBox Answer(const std::function<void()>& show)
 {
-    SeenBox seen;
+    SeenBox seen{QString(), QString(), QMessageBox::NoIcon, 0};
     QTimer::singleShot(0, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        seen = {box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())};
+        seen = SeenBox(box->windowTitle(), box->text(), box->icon(), int(box->buttons().size()));
         box->buttons().first()->click();
     });
     show();
@@ -75,19 +72,13 @@ TEST(Timer, EnablingARunningTimerDoesNotRestartIt)
 
 TEST(MessageBox, ShowsTextWithLineBreaksCaptionAndOneButton)
 {
-    const SeenBox seen = Answer([] { ShowDesktopMessageBox(nullptr, QStringLiteral("第一行\r第二行\r\n第三行"), "Caption"); });
-    EXPECT_EQ(seen.title, "Caption");
-    EXPECT_EQ(seen.text, QStringLiteral("第一行\n第二行\n第三行"));
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(Answer([] { ShowDesktopMessageBox(nullptr, QStringLiteral("第一行\r第二行\r\n第三行"), "Caption"); }),
+              SeenBox("Caption", QStringLiteral("第一行\n第二行\n第三行"), QMessageBox::Information, 1));
 }
 
 TEST(MessageBox, ErrorBoxCarriesTheApplicationNameAsCaption)
 {
     QGuiApplication::setApplicationDisplayName("Zenkara test");
-    const SeenBox seen = Answer([] { ShowErrorBox(nullptr, "Unable to write to /x/Game.ini"); });
-    EXPECT_EQ(seen.title, "Zenkara test");
-    EXPECT_EQ(seen.text, "Unable to write to /x/Game.ini");
-    EXPECT_EQ(seen.icon, QMessageBox::Critical);
-    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(Answer([] { ShowErrorBox(nullptr, "Unable to write to /x/Game.ini"); }),
+              SeenBox("Zenkara test", "Unable to write to /x/Game.ini", QMessageBox::Critical, 1));
 }

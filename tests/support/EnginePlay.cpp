@@ -1,6 +1,5 @@
 #include "EnginePlay.h"
 
-
 #include <random>
 
 std::map<std::int32_t, int> CountKinds(const TLink& engine)

@@ -2,9 +2,6 @@
 
 #include "engine/Link.h"
 
-#include <QByteArray>
-#include <QString>
-
 #include <cstdint>
 #include <map>
 #include <optional>

@@ -2,7 +2,6 @@
 
 #include "platform/System.h"
 #include "tests/support/EnginePlay.h"
-#include "tests/support/TestFiles.h"
 #include "ui/ClientArea.h"
 
 #include <QTest>
@@ -17,21 +16,6 @@ void WindowTest::TearDown()
 {
     form_.reset();
     switches_.reset();
-}
-
-QString WindowTest::FilePath(const QString& name) const
-{
-    return dir_.filePath(name);
-}
-
-void WindowTest::WriteFile(const QString& name, const QByteArray& bytes)
-{
-    ASSERT_TRUE(WriteFileBytes(FilePath(name), bytes));
-}
-
-QByteArray WindowTest::ReadFile(const QString& name) const
-{
-    return ReadFileBytes(FilePath(name));
 }
 
 TForm1& WindowTest::Open(int screenHeight)

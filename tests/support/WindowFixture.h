@@ -2,6 +2,7 @@
 
 #include "tests/support/BoardText.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/TestSwitches.h"
 #include "ui/Unit1.h"
 #include "ui/Unit2.h"
@@ -22,9 +23,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    void WriteFile(const QString& name, const QByteArray& bytes);
-    QByteArray ReadFile(const QString& name) const;
-    QString FilePath(const QString& name) const;
+    void WriteFile(const QString& name, const QByteArray& bytes) { ASSERT_TRUE(WriteFileBytes(FilePath(name), bytes)); }
+    QByteArray ReadFile(const QString& name) const { return ReadFileBytes(FilePath(name)); }
+    QString FilePath(const QString& name) const { return dir_.filePath(name); }
 
     TForm1& Open(int screenHeight = 1024);
     void Activate();

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -45,10 +44,8 @@ TEST_F(GamePlayTest, EasyGameStartsCentredWithItsStocks)
     QTest::keyClick(&form, Qt::Key_F1);
     ASSERT_NE(form.Engine, nullptr);
     const TGameParams& params = *form.Engine->Params;
-    EXPECT_EQ(form.BoardRect.Left, 123);
-    EXPECT_EQ(form.BoardRect.Top, 100);
-    EXPECT_EQ(form.BoardRect.Right, 123 + 14 * CellWidth);
-    EXPECT_EQ(form.BoardRect.Bottom, 100 + 9 * CellHeight);
+    EXPECT_EQ(std::tie(form.BoardRect.Left, form.BoardRect.Top, form.BoardRect.Right, form.BoardRect.Bottom),
+              std::make_tuple(123, 100, 123 + 14 * CellWidth, 100 + 9 * CellHeight));
     EXPECT_EQ(Counts(params), std::make_tuple(1, 0, 4, 2, 84));
     EXPECT_TRUE(params.Playing);
     EXPECT_EQ(form.ProgressBar1->position(), 310);
@@ -57,11 +54,9 @@ TEST_F(GamePlayTest, EasyGameStartsCentredWithItsStocks)
     EXPECT_TRUE(form.Timer1->isActive());
     EXPECT_TRUE(form.Panel1->isVisible());
     EXPECT_FALSE(form.Image1->isVisible());
-    EXPECT_EQ(form.lblDiff->text(), QStringLiteral("容易"));
-    EXPECT_EQ(form.lblLevel->text(), QStringLiteral("1  无变化"));
-    EXPECT_EQ(form.lblPrompt->text(), QStringLiteral("4"));
-    EXPECT_EQ(form.lblReSet->text(), QStringLiteral("2"));
-    EXPECT_EQ(form.lblScore->text(), QStringLiteral("0"));
+    EXPECT_EQ((QStringList{form.lblDiff->text(), form.lblLevel->text(), form.lblPrompt->text(), form.lblReSet->text(),
+                           form.lblScore->text()}),
+              (QStringList{QStringLiteral("容易"), QStringLiteral("1  无变化"), "4", "2", "0"}));
     // The board bitmap is on the window, black around it.
     const QImage& board = form.Engine->BoardDC.image();
     EXPECT_EQ(WindowPixel(123 + 60, 100 + 80), board.pixel(60, 80) & 0xffffff);
@@ -148,8 +143,7 @@ TEST_F(GamePlayTest, MatchScoresFillsTheBarRemovesThePairAndFlashes)
     ClickCell(1, 4);
     EXPECT_EQ(engine.Params->Score, 10);
     EXPECT_EQ(form.ProgressBar1->position(), 310);
-    EXPECT_EQ(engine.Grid[1][1], EmptyCell);
-    EXPECT_EQ(engine.Grid[1][4], EmptyCell);
+    EXPECT_EQ(BoardText(engine)[1], "..............");
     EXPECT_EQ(engine.Params->TilesLeft, 2);
     EXPECT_EQ(form.lblScore->text(), QStringLiteral("10"));
     EXPECT_EQ(platform::RecordedSounds(), QStringList({"SNDCLICK", "SNDDISP"}));
@@ -338,21 +332,7 @@ TEST_F(GamePlayTest, DeadBoardIsReshuffledAtTheCostOfOneReshuffle)
     EXPECT_TRUE(platform::RecordedSounds().contains(QStringLiteral("SNDRESET")));
 }
 
-TEST_F(GamePlayTest, DeadBoardWithoutReshufflesEndsTheGame)
-{
-    TForm1& form = Open();
-    TLink& engine = StartEasyWith(EasyBoardDeadBlock);
-    engine.Params->SetResets(0);
-    MessageAnswer message;
-    ClickCell(1, 1);
-    EXPECT_EQ(message.text, QStringLiteral("已无牌可消！"));
-    EXPECT_EQ(form.Engine, nullptr);
-    EXPECT_FALSE(form.Timer1->isActive());
-    EXPECT_TRUE(platform::RecordedSounds().contains(QStringLiteral("SNDGAMEOVER")));
-    EXPECT_TRUE(form.Image1->isVisible());
-}
-
-TEST_F(GamePlayTest, ClicksOffTheBoardOrWithOtherButtonsChangeNothing)
+TEST_F(GamePlayTest, DeadBoardWithoutReshufflesEndsTheGameAtALeftClickOnIt)
 {
     TForm1& form = Open();
     TLink& engine = StartEasyWith(EasyBoardDeadBlock);
@@ -361,8 +341,16 @@ TEST_F(GamePlayTest, ClicksOffTheBoardOrWithOtherButtonsChangeNothing)
     QTest::mouseClick(form.ClientArea, Qt::LeftButton, {}, QPoint(form.BoardRect.Right, form.BoardRect.Top + 60));
     QTest::mouseClick(form.ClientArea, Qt::LeftButton, {}, QPoint(form.BoardRect.Left + 60, form.BoardRect.Bottom));
     QTest::mouseClick(form.ClientArea, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(form.Engine, &engine) << "no dead-board check ran";
+    EXPECT_EQ(form.Engine, &engine) << "a click off the board or with another button ran the dead-board check";
     EXPECT_EQ(engine.SelRow, EmptyCell);
+
+    MessageAnswer message;
+    ClickCell(1, 1);
+    EXPECT_EQ(message.text, QStringLiteral("已无牌可消！"));
+    EXPECT_EQ(form.Engine, nullptr);
+    EXPECT_FALSE(form.Timer1->isActive());
+    EXPECT_TRUE(platform::RecordedSounds().contains(QStringLiteral("SNDGAMEOVER")));
+    EXPECT_TRUE(form.Image1->isVisible());
 }
 
 TEST_F(GamePlayTest, GivingUpWithATopScoreRecordsTheName)

@@ -33,8 +33,7 @@ TEST_F(ScaledWindowTest, LargeLayoutShowsWholeAndAClickHitsTheCellUnderThePointe
     // Through the window system, where logical and device pixels meet.
     const QPoint cell(form.BoardRect.Left + 11 * CellWidth + 3, form.BoardRect.Top + 7 * CellHeight + CellHeight - 3);
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, form.ClientArea->mapTo(&form, cell));
-    EXPECT_EQ(form.Engine->SelRow, 7);
-    EXPECT_EQ(form.Engine->SelCol, 11);
+    EXPECT_EQ(std::pair(form.Engine->SelRow, form.Engine->SelCol), std::pair(7, 11));
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -41,30 +40,23 @@ TEST(BarColourTest, SlidesFromGreenThroughYellowToRed)
     EXPECT_EQ(BarColor(0, 310), QColor(255, 0, 0));
 }
 
-TEST_F(CountdownTest, EachTickLowersTheBarAndSetsItsColour)
+// The bar is a light groove in a sunken frame over its whole length, filled in the plain bar
+// colour, whatever the black status panel around it.
+TEST_F(CountdownTest, EachTickLowersTheBarAndSetsItsColourShownInTheGrooveAsAPlainFill)
 {
     TForm1& form = Open();
     form.mmiEasyClick();
     form.ProgressBar1->setPosition(156);
     form.Timer1Timer();
     EXPECT_EQ(form.ProgressBar1->position(), 155);
-    EXPECT_EQ(form.ProgressBar1->barColor(), QColor(254, 255, 0));
+    const QColor barColour(254, 255, 0);
+    EXPECT_EQ(form.ProgressBar1->barColor(), barColour);
+    const QImage bar = form.ProgressBar1->grab().toImage();
     form.Timer1Timer();
     EXPECT_EQ(form.ProgressBar1->barColor(), QColor(255, 252, 0));
-}
 
-// The bar is a light groove in a sunken frame over its whole length, filled in the plain bar
-// colour, whatever the black status panel around it.
-TEST_F(CountdownTest, BarShowsItsGrooveAndFrameAndAPlainFill)
-{
-    TForm1& form = Open();
-    form.mmiEasyClick();
-    form.ProgressBar1->setPosition(156);
-    form.Timer1Timer();
-    const QImage bar = form.ProgressBar1->grab().toImage();
     ASSERT_EQ(bar.size(), QSize(320, 17));
     const int filled = (320 - 2) * 155 / 310;
-    const QColor barColour(254, 255, 0);
     for (int x = 1; x <= filled; ++x)
         for (int y = 1; y < 16; ++y)
             ASSERT_EQ(bar.pixelColor(x, y), barColour) << x << ", " << y;
@@ -250,8 +242,7 @@ TEST_F(HoverTest, TileUnderTheMouseIsFramedAndTintedUntilTheNextRedraw)
     TForm1& form = Open();
     TLink& engine = StartEasyWith(EasyBoardOnePair);
     const TRect rect = form.CellRect(1, 1);
-    EXPECT_EQ(rect.Right - rect.Left, 40);
-    EXPECT_EQ(rect.Bottom - rect.Top, 50);
+    EXPECT_EQ(QSize(rect.Right - rect.Left, rect.Bottom - rect.Top), QSize(40, 50));
     const QPoint inside(rect.Left + 20, rect.Top + 30);
     const QRgb tile = WindowPixel(inside.x(), inside.y());
 
@@ -274,7 +265,7 @@ TEST_F(HoverTest, TileUnderTheMouseIsFramedAndTintedUntilTheNextRedraw)
     EXPECT_EQ(form.HoverCell, 1 * 14 + 1) << "no highlight while paused";
 }
 
-TEST_F(OptionsTest, HintSpendsOneAndTheMenuRefreshesOnOpening)
+TEST_F(OptionsTest, HintSpendsOneAndTheMenuRefreshesOnOpeningButTheLastReshuffleDisablesItsItemAtOnce)
 {
     TForm1& form = Open();
     TLink& engine = StartEasyWith(EasyBoardOnePair);
@@ -289,12 +280,7 @@ TEST_F(OptionsTest, HintSpendsOneAndTheMenuRefreshesOnOpening)
     EXPECT_EQ(engine.Params->Hints, 0) << "no wrap-around below 0";
     form.S1Click();
     EXPECT_FALSE(form.mmiPrompt->isEnabled());
-}
 
-TEST_F(OptionsTest, LastReshuffleDisablesItsItemAtOnce)
-{
-    TForm1& form = Open();
-    TLink& engine = StartEasyWith(EasyBoardOnePair);
     engine.Params->SetResets(1);
     form.S1Click();
     ASSERT_TRUE(form.mmiReset->isEnabled());
@@ -304,12 +290,17 @@ TEST_F(OptionsTest, LastReshuffleDisablesItsItemAtOnce)
     EXPECT_FALSE(form.mmiReset->isEnabled());
 }
 
-TEST_F(OptionsTest, OpeningTheMenuWhileIdleChangesNothing)
+TEST_F(OptionsTest, WithoutAGameTheMenuChangesNothingOnOpeningAndATileSetOnlyItsSetting)
 {
     TForm1& form = Open();
     SoundSetting = false;
     form.S1Click();
     EXPECT_TRUE(form.mmiSound->isChecked());
+
+    form.mmiAnimal2->trigger();
+    EXPECT_EQ(PatternSetting, 2);
+    EXPECT_TRUE(form.mmiAnimal2->isChecked());
+    EXPECT_FALSE(form.mmiAnimal1->isChecked());
 }
 
 TEST_F(OptionsTest, TileSetChangeRedrawsEveryTileInItsCell)
@@ -326,15 +317,6 @@ TEST_F(OptionsTest, TileSetChangeRedrawsEveryTileInItsCell)
     const QImage shown = form.ClientArea->canvas().image().copy(form.BoardRect.Left, form.BoardRect.Top, board.width(), board.height());
     EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), board.convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(form.ClientArea->canvas().image(), before);
-}
-
-TEST_F(OptionsTest, TileSetWithoutAGameOnlyChangesTheSetting)
-{
-    TForm1& form = Open();
-    form.mmiAnimal2->trigger();
-    EXPECT_EQ(PatternSetting, 2);
-    EXPECT_TRUE(form.mmiAnimal2->isChecked());
-    EXPECT_FALSE(form.mmiAnimal1->isChecked());
 }
 
 TEST_F(OptionsTest, InstructionsOpenReadMeOfTheCurrentDirectoryOrSayItIsMissing)
