@@ -4,12 +4,14 @@
 # sound plays its own length plus a pause apart, the click and the removal sound as fast as a
 # player clicks.
 #
-# Usage: tools/sound-soak.sh [build folder] [pulseaudio|pipewire] [plays of each sound]
+# Usage: tools/sound-soak.sh [build folder] [pulseaudio|pipewire] [plays of each sound] [NAME...]
+# Names the sounds to play (SNDCLICK, ...); all of them by default.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 server=${2:-pulseaudio}
 plays=${3:-1000}
+shift $(($# < 3 ? $# : 3))
 readonly pause_ms=250      # between the end of a sound and the next play
 readonly fast_ms=150       # between clicks at a player's fastest
 
@@ -25,8 +27,11 @@ length_ms() {
 }
 
 schedule=()
-for wave in "$root"/resources/sounds/*.wav; do
-  name=$(basename "$wave" .wav)
+names=("$@")
+((${#names[@]})) || for wave in "$root"/resources/sounds/*.wav; do names+=("$(basename "$wave" .wav)"); done
+for name in "${names[@]}"; do
+  wave=$root/resources/sounds/$name.wav
+  [[ -f $wave ]] || { echo "no sound $name" >&2; exit 2; }
   gap=$(($(length_ms "$wave") + pause_ms))
   [[ $name == SNDCLICK ]] && gap=$fast_ms
   schedule+=("$name:$plays:$gap")
