@@ -118,6 +118,8 @@ private:
 
     // Plays the named wave resource when Params->SoundOn is set.
     void PlaySoundIfOn(const char* name) const;
+    // Makes (row, col) the selected tile, shows it and clicks.
+    void Select(int row, int col);
 
     // LinkPath as eight integers, so that the move searches can put it back.
     struct SavedPath {

@@ -43,11 +43,7 @@ bool TLink::SelectCell(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
         return false;
 
     if (SelRow == EmptyCell) {
-        SelRow = row;
-        SelCol = col;
-        DrawSelected(*this, row, col);
-        Changed(true);
-        PlaySoundIfOn("SNDCLICK");
+        Select(row, col);
         return false;
     }
     if (row == SelRow && col == SelCol) {
@@ -59,11 +55,7 @@ bool TLink::SelectCell(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
     }
     if (Grid[SelRow][SelCol] != kind) {
         DrawPlain(*this, SelRow, SelCol);
-        SelRow = row;
-        SelCol = col;
-        DrawSelected(*this, row, col);
-        Changed(true);
-        PlaySoundIfOn("SNDCLICK");
+        Select(row, col);
         return false;
     }
     if (CanLink(SelCol, SelRow, col, row)) {
@@ -83,4 +75,13 @@ bool TLink::SelectCell(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
     SelCol = col;
     Changed(true);
     return false;
+}
+
+void TLink::Select(int row, int col)
+{
+    SelRow = row;
+    SelCol = col;
+    DrawSelected(*this, row, col);
+    Changed(true);
+    PlaySoundIfOn("SNDCLICK");
 }
