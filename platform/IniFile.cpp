@@ -401,7 +401,8 @@ bool IsUtf16(QByteArrayView bytes)
 
 QByteArray Utf16ToGbk(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf16LE);
+    // The file's own mark is cut off here; a mark after it is text, which a save must keep.
+    QStringDecoder decoder(QStringConverter::Utf16LE, QStringConverter::Flag::ConvertInitialBom);
     return ToGbk(decoder(bytes.sliced(2)));
 }
 
