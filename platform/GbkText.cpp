@@ -1,5 +1,7 @@
 #include "platform/GbkText.h"
 
+#include <QStringDecoder>
+
 #include <iconv.h>
 
 #include <algorithm>
@@ -144,7 +146,9 @@ QString FromGbk(QByteArrayView bytes)
         in += length;
         left -= length;
     }
-    return QString::fromUtf8(utf8);
+    // QString::fromUtf8 would drop a leading U+FEFF, which is text here and must survive a save.
+    QStringDecoder toText(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return toText(utf8);
 }
 
 }  // namespace platform
