@@ -40,6 +40,17 @@ wait_for() {
   done
 }
 
+# Gives the programs the script starts a session bus of their own, as a desktop session does.
+# Without one, the D-Bus library forks a helper to look for a bus; in the sanitizer build, a child
+# forked while another thread allocates can hang, and with it the sound thread and the game's exit.
+start_session_bus() {
+  command -v dbus-daemon >/dev/null || skip "dbus-daemon is not installed"
+  export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/session-bus
+  dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >"$work/dbus.log" 2>&1 &
+  pids+=($!)
+  wait_for 10 test -S "$work/session-bus" || skip "dbus-daemon could not start"
+}
+
 # Starts Xvfb (screen size WxH, 1280x1024 by default) and points DISPLAY at it; skips where it cannot start.
 start_x_server() {
   if ! command -v Xvfb >/dev/null; then

@@ -25,6 +25,7 @@ fail() {
 
 ((EUID == 0)) || skip "run as root, to start the game as the unprivileged user $player"
 command -v xvfb-run >/dev/null && command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+command -v dbus-run-session >/dev/null || skip "dbus-run-session is not installed"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -100,6 +101,9 @@ player_uid=$(id -u "$player") player_gid=$(id -g "$player")
 
 # Starts the game as the player in the entry's folder, closes it with Del as a player would,
 # and waits for it to end. Runs inside xvfb-run, which gives the X server's cookie to root only.
+# The game has a session bus of the player's own, as in a desktop session: without one, the
+# D-Bus library forks a helper to look for a bus, and in the sanitizer build a child forked
+# while another thread allocates can hang, and with it the game's exit.
 play_once() {
   install -o "$player" -m 600 "$XAUTHORITY" "$work/player.xauth"
   local player_env=(HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY"
@@ -110,7 +114,7 @@ play_once() {
     [[ -v $name ]] && player_env+=("$name=${!name}")
   done
   (cd "$game_dir" && exec setpriv --reuid="$player_uid" --regid="$player_gid" --clear-groups \
-    env -i "${player_env[@]}" "$exe") >"$work/game.log" 2>&1 &
+    env -i "${player_env[@]}" dbus-run-session -- "$exe") >"$work/game.log" 2>&1 &
   local game=$!
   local window
   window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zenkara' | head -n 1) \
@@ -122,6 +126,7 @@ play_once() {
     sleep 0.1
   done
   if kill -0 "$game" 2>/dev/null; then
+    pkill -P "$game"
     kill "$game"
     fail "the game did not close on Del (a message box may be waiting)"
   fi

@@ -107,6 +107,7 @@ game_gone() { ! kill -0 "$game_pid" 2>/dev/null; }
 
 cp "$exe" "$work/zenkara"
 start_x_server "${screen_w}x$screen_h"
+start_session_bus
 start_weston
 # The pointer is sent to its corner with each look: weston may draw it anywhere until it moves.
 desktop_only() { xdotool mousemove 0 0 && shot && [[ $(not_desktop) == 0x0+* ]]; }

@@ -108,6 +108,7 @@ cp "$exe" "$work/zenkara"
 cp "$(dirname "$exe")/ReadMe.txt" "$work/"
 
 start_x_server
+start_session_bus
 start_window_manager
 
 (cd "$work" && exec env QT_QPA_PLATFORM=xcb ./zenkara) >"$work/game.log" 2>&1 &

@@ -25,12 +25,6 @@ readonly shortfall_ms=30           # a play heard this much shorter or longer th
 schedule=(SNDCLICK:20:200 SNDCANNOTDISP:3:700 SNDGAMEOVER:2:2500)
 (($# == 0)) || schedule=("$@")
 
-# PipeWire needs a session bus of its own: the script runs itself again inside one.
-if [[ $server == pipewire && -z ${SOUND_PLAYS_IN_BUS:-} ]]; then
-  command -v dbus-run-session >/dev/null || { echo "SKIP: dbus-run-session is not installed"; exit 77; }
-  SOUND_PLAYS_IN_BUS=1 exec dbus-run-session -- "$0" "$app" "$sounds" "$server" "$@"
-fi
-
 here=$(dirname "$0")
 source "$here/e2e_common.sh"
 source "$here/sound_server.sh"

@@ -18,6 +18,7 @@ private_session() {
   printf 'autospawn = no\n' >"$work/client.conf"
   export PULSE_CLIENTCONFIG=$work/client.conf
   command -v parecord >/dev/null || skip "parecord (pulseaudio-utils) is not installed"
+  start_session_bus
 }
 
 # Waits for the server of pid $1 to answer; skips when it dies or stays silent.
@@ -42,14 +43,12 @@ start_pulseaudio() {
   await_server "$server_pid" pulseaudio "$work/pulseaudio.log"
 }
 
-# PipeWire needs a session bus: run the calling script inside dbus-run-session. The session
-# manager is kept away from the machine's sound, camera and Bluetooth devices.
+# The session manager is kept away from the machine's sound, camera and Bluetooth devices.
 start_pipewire() {
   local p
   for p in pipewire wireplumber pipewire-pulse; do
     command -v $p >/dev/null || skip "$p is not installed"
   done
-  [[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || skip "no session bus for PipeWire"
   private_session
   mkdir -p "$XDG_CONFIG_HOME/wireplumber/main.lua.d" "$XDG_CONFIG_HOME/wireplumber/bluetooth.lua.d"
   printf '%s = false\n' alsa_monitor.enabled v4l2_monitor.enabled libcamera_monitor.enabled \
