@@ -11,7 +11,7 @@ namespace platform {
 namespace {
 
 constexpr const char* kFileCodec = "CP936";
-constexpr const char* kWideCodec = "GB18030";  // holds every character; read and written where CP936 has none
+constexpr const char* kWideCodec = "GB18030";  // read and written where CP936 has no bytes for a character
 constexpr const char* kUtf8 = "UTF-8";
 constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";  // U+FFFD
 // The room a conversion gets: no character takes more than four bytes per byte of its source.
