@@ -101,9 +101,8 @@ player_uid=$(id -u "$player") player_gid=$(id -g "$player")
 
 # Starts the game as the player in the entry's folder, closes it with Del as a player would,
 # and waits for it to end. Runs inside xvfb-run, which gives the X server's cookie to root only.
-# The game has a session bus of the player's own, as in a desktop session: without one, the
-# D-Bus library forks a helper to look for a bus, and in the sanitizer build a child forked
-# while another thread allocates can hang, and with it the game's exit.
+# The game has a session bus of the player's own, as in a desktop session (why it must have
+# one: start_session_bus in e2e_common.sh).
 play_once() {
   install -o "$player" -m 600 "$XAUTHORITY" "$work/player.xauth"
   local player_env=(HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY"
