@@ -58,7 +58,9 @@ while read -r _ name _; do
 done <"$work/plays"
 for name in "${!span[@]}"; do echo "span $name ${span[$name]}"; done >"$work/spans"
 
-# Each play owns the stretches of sound that start from its time until the next play. Over a
+# Each play owns the stretches of sound that start between its time and the next play's, both
+# moved earlier by early_ms (the recorder's clock may run ahead), or by half the gap between the
+# two plays where that is less: a click heard 60 ms late, 150 ms before the next, is its own. Over a
 # long recording the recorder's clock drifts from the player's: with follow_clock set, each
 # play is looked for where the plays before it were heard, on average (a single play's delay
 # varies by tens of milliseconds, as much as clicks at a player's fastest leave between them).
@@ -66,12 +68,16 @@ awk -v early=$early_ms -v late=$latency_ms -v slack=$shortfall_ms -v follow=${fo
   $1 == "span" { on[$2] = $3; len[$2] = $4 - $3; next }
   $1 == "play" { name[n] = $2; at[n++] = $3; next }
   { from[m] = $1; to[m++] = $2 }
+  function edge(j,  half) {
+    half = j > 0 ? (at[j] - at[j - 1]) / 2 : early
+    return at[j] + shift - (half < early ? half : early)
+  }
   END {
     at[n] = 9999999999999
     for (i = 0; i < n; i++) {
       first = ""; last = ""
-      for (; k < m && from[k] < at[i + 1] + shift - early; k++)
-        if (from[k] >= at[i] + shift - early) { if (first == "") first = from[k]; last = to[k] }
+      for (; k < m && from[k] < edge(i + 1); k++)
+        if (from[k] >= edge(i)) { if (first == "") first = from[k]; last = to[k] }
       p = name[i]
       if (first == "") { printf "play %d of %s: not heard\n", i + 1, p; bad++; continue }
       if (first - at[i] - shift > late + on[p] || last - first < len[p] - slack || last - first > len[p] + slack) {
