@@ -57,6 +57,8 @@ start_pipewire() {
   export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
   pipewire >"$work/pipewire.log" 2>&1 &
   pids+=($!)
+  # Its clients give up at once when its socket is not there yet.
+  wait_for 10 test -S "$XDG_RUNTIME_DIR/pipewire-0" || { cat "$work/pipewire.log"; skip "pipewire could not start"; }
   wireplumber >"$work/wireplumber.log" 2>&1 &
   pids+=($!)
   pipewire-pulse >"$work/pipewire-pulse.log" 2>&1 &
@@ -66,7 +68,9 @@ start_pipewire() {
   pactl load-module module-null-sink sink_name=game >/dev/null
   has_sink() { pactl list short sinks | grep -q '[[:space:]]game[[:space:]]'; }
   wait_for 10 has_sink || fail "PipeWire made no null sink"
-  pactl set-default-sink game
+  # Until the session manager has published the defaults, the server answers "Not supported".
+  default_sink() { pactl set-default-sink game 2>/dev/null; }
+  wait_for 10 default_sink || fail "PipeWire takes no default sink"
 }
 
 # Records the sink's monitor as raw mono samples. The monitor delivers samples in real time
