@@ -32,6 +32,7 @@ await_server() {
 start_pulseaudio() {
   command -v pulseaudio >/dev/null || skip "pulseaudio is not installed"
   private_session
+  sound_server=pulseaudio
   export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/sound.sock
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disable-shm \
     --load="module-null-sink sink_name=game" \
@@ -46,10 +47,11 @@ start_pulseaudio() {
 # The session manager is kept away from the machine's sound, camera and Bluetooth devices.
 start_pipewire() {
   local p
-  for p in pipewire wireplumber pipewire-pulse; do
+  for p in pipewire wireplumber pipewire-pulse pw-record; do
     command -v $p >/dev/null || skip "$p is not installed"
   done
   private_session
+  sound_server=pipewire
   mkdir -p "$XDG_CONFIG_HOME/wireplumber/main.lua.d" "$XDG_CONFIG_HOME/wireplumber/bluetooth.lua.d"
   printf '%s = false\n' alsa_monitor.enabled v4l2_monitor.enabled libcamera_monitor.enabled \
     >"$XDG_CONFIG_HOME/wireplumber/main.lua.d/60-no-devices.lua"
@@ -73,20 +75,31 @@ start_pipewire() {
   wait_for 10 default_sink || fail "PipeWire takes no default sink"
 }
 
-# Records the sink's monitor as raw mono samples. The monitor delivers samples in real time
-# once it runs, but starts late: rec_start, the time of the first sample, is taken from how
-# much has been written at several moments (the least delayed reading wins).
+# Records the sink's monitor as mono samples of 16 bits, each server with its own recorder: on
+# PipeWire, the recorder of its PulseAudio front end now and then heard 20 ms more inside a sound
+# than PipeWire's own recorder heard of the same play. The monitor delivers samples in real time
+# once it runs, but starts late: rec_start, the time of the first sample, is taken from how much
+# has been written at several moments (the least delayed reading wins).
 start_recording() {
-  parecord --raw --format=s16le --rate=$rate --channels=1 --latency-msec=10 \
-    --device=game.monitor "$work/recording.raw" 2>"$work/parecord.log" &
+  if [[ $sound_server == pipewire ]]; then
+    recording=$work/recording.wav header_bytes=44  # a wave header at the least
+    pw-record --target game -P '{ stream.capture.sink=true }' --rate $rate --channels 1 --format s16 \
+      --latency 10ms "$recording" 2>"$work/recorder.log" &
+  else
+    recording=$work/recording.raw header_bytes=0
+    parecord --raw --format=s16le --rate=$rate --channels=1 --latency-msec=10 \
+      --device=game.monitor "$recording" 2>"$work/recorder.log" &
+  fi
   pids+=($!)
-  recording() { [[ -s $work/recording.raw ]]; }
-  wait_for 10 recording || fail "parecord records nothing"
+  recording() { (($(stat -c %s "$recording" 2>/dev/null || echo 0) > header_bytes)); }
+  wait_for 10 recording || fail "the recorder records nothing"
+  # A wave file's samples follow the header's "data" mark and the 4 bytes of their length.
+  ((header_bytes == 0)) || header_bytes=$(($(grep -m1 -obUa data "$recording" | head -n 1 | cut -d: -f1) + 8))
   local probe t bytes start
   rec_start=
   for ((probe = 0; probe < 20; probe++)); do
     t=$(now_ms)
-    bytes=$(stat -c %s "$work/recording.raw")
+    bytes=$(($(stat -c %s "$recording") - header_bytes))
     start=$((t - bytes / 2 * 1000 / rate))
     [[ -z $rec_start ]] || ((start < rec_start)) && rec_start=$start
     sleep 0.05
@@ -96,7 +109,7 @@ start_recording() {
 # The sounds heard: "onset_ms end_ms" per stretch of sound, in milliseconds since the epoch;
 # gaps shorter than 30 ms belong to the sound around them.
 sounds_heard() {
-  od -An -v -td2 -w2 "$work/recording.raw" | awk -v per=$((rate * window_ms / 1000)) \
+  od -An -v -td2 -w2 -j"$header_bytes" "$recording" | awk -v per=$((rate * window_ms / 1000)) \
     -v ms=$window_ms -v limit=$threshold -v start="$rec_start" '
     { v = $1 < 0 ? -$1 : $1; if (v > peak) peak = v
       if (++n == per) { loud[w++] = peak > limit; n = 0; peak = 0 } }
