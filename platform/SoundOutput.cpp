@@ -106,6 +106,9 @@ void SoundOutput::prepare()
 {
     if (audioUp_)
         return;
+    // The audio library starts its event queue too, which would catch Ctrl+C and the desktop's
+    // request to end into events that the game never reads: the game would no longer end.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     audioUp_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 

@@ -1,9 +1,12 @@
 #include "platform/Sound.h"
+#include "platform/SoundOutput.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 using namespace platform;
 
@@ -56,4 +59,20 @@ TEST(Sound, PlayingWithoutAnAudioDeviceReturnsAndKeepsWorking)
     PlaySound("SNDCLICK");
     EXPECT_EQ(RecordedSounds(), QStringList{"SNDCLICK"});
     RecordSounds(false);
+}
+
+// A player ends the game with Ctrl+C in its terminal, and the desktop ends it at logout: the
+// audio library, started with an output that needs no device, must leave those signals alone.
+TEST(Sound, StartedAudioLeavesInterruptAndTerminateToTheDefault)
+{
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    SoundOutput output;
+    output.prepare();
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction action{};
+        sigaction(signal, nullptr, &action);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << "signal " << signal;
+    }
+    output.shutDown();
+    qunsetenv("SDL_AUDIODRIVER");
 }
