@@ -59,7 +59,10 @@ start_x_server() {
     echo "SKIP: Xvfb is not installed"
     exit $SKIPPED
   fi
-  Xvfb -displayfd 3 -screen 0 ${1:-1280x1024}x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  # Without -noreset the server starts afresh each time its last client leaves, and a client
+  # that connects meanwhile finds no display: a window manager starting while a poll with
+  # xprop ended did so, one start in about fifteen.
+  Xvfb -displayfd 3 -screen 0 ${1:-1280x1024}x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   x_pid=$!
   pids+=("$x_pid")
   x_ready_or_gone() { [[ -s $work/display ]] || ! kill -0 "$x_pid" 2>/dev/null; }
