@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -68,6 +69,7 @@ TEST(Sound, StartedAudioLeavesInterruptAndTerminateToTheDefault)
     qputenv("SDL_AUDIODRIVER", "dummy");
     SoundOutput output;
     output.prepare();
+    ASSERT_TRUE(SDL_WasInit(SDL_INIT_AUDIO)) << "the audio library did not start";
     for (const int signal : {SIGINT, SIGTERM}) {
         struct sigaction action{};
         sigaction(signal, nullptr, &action);
