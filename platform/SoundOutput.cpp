@@ -14,10 +14,11 @@ constexpr int Rate = 22050;
 constexpr int Channels = 2;
 constexpr SDL_AudioFormat Format = AUDIO_S16SYS;
 constexpr int BytesPerFrame = Channels * 2;
-// Frames handed to the server at a time: about 35 ms, short enough for a sound to start on time,
-// long enough for the feeding thread to keep up on a busy machine (at 23 ms, sounds broke up;
-// at 46 ms, they started late).
-constexpr Uint16 FramesPerFeed = 768;
+// Frames handed to the server at a time: about 23 ms. The server holds one feed ahead of what it
+// plays, so a sound asked for while the stream is open waits behind up to that much silence: at
+// 35 ms, clicks were heard up to 55 ms late. The audio library's feeding thread asks for a raised
+// priority; it kept up with 23 ms feeds under six busy processes on two cores.
+constexpr Uint16 FramesPerFeed = 512;
 
 // The samples of a wave file in the stream's format; empty when the file is no wave file.
 QByteArray Convert(const QByteArray& waveFile)
