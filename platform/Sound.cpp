@@ -3,6 +3,7 @@
 #include "platform/SoundOutput.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include <map>
+#include <memory>
 
 namespace platform {
 namespace {
@@ -79,34 +81,43 @@ class SoundThread : public QObject {
 public:
     explicit SoundThread(QObject* parent) : QObject(parent)
     {
-        bank_ = new SoundBank;
-        bank_->moveToThread(&thread_);
-        connect(&thread_, &QThread::finished, bank_, [bank = bank_] { bank->quiet(); }, Qt::DirectConnection);
-        thread_.start();
+        bank_->moveToThread(thread_.get());
+        connect(thread_.get(), &QThread::finished, bank_.get(), [bank = bank_.get()] { bank->quiet(); },
+                Qt::DirectConnection);
+        thread_->start();
     }
 
     // The bank goes once its thread has ended. A deferred or queued delete would never run here:
     // the application object is already being destroyed and posts no more events.
     ~SoundThread() override
     {
-        thread_.quit();
-        thread_.wait();
-        delete bank_;
+        thread_->quit();
+        if (thread_->wait(QDeadlineTimer(EndWaitMs)))
+            return;
+        // A sound server that stopped answering holds the thread inside the audio library, and
+        // deleting a running thread would abort the game: both are left to the end of the process.
+        bank_.release();
+        thread_.release();
     }
 
     void load(const QString& name)
     {
-        QMetaObject::invokeMethod(bank_, [bank = bank_, name] { bank->load(name); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(bank_.get(), [bank = bank_.get(), name] { bank->load(name); },
+                                  Qt::QueuedConnection);
     }
 
     void play(const QString& name)
     {
-        QMetaObject::invokeMethod(bank_, [bank = bank_, name] { bank->play(name); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(bank_.get(), [bank = bank_.get(), name] { bank->play(name); },
+                                  Qt::QueuedConnection);
     }
 
 private:
-    QThread thread_;
-    SoundBank* bank_ = nullptr;
+    // Closing the output and leaving the audio library take milliseconds on a server that answers.
+    static constexpr int EndWaitMs = 3000;
+
+    std::unique_ptr<QThread> thread_ = std::make_unique<QThread>();
+    std::unique_ptr<SoundBank> bank_ = std::make_unique<SoundBank>();
 };
 
 SoundThread* Sounds()
