@@ -16,7 +16,7 @@ constexpr SDL_AudioFormat Format = AUDIO_S16SYS;
 constexpr int BytesPerFrame = Channels * 2;
 // Frames handed to the server at a time: about 23 ms. The server holds one feed ahead of what it
 // plays, so a sound asked for while the stream is open waits behind up to that much silence: at
-// 35 ms, clicks were heard up to 55 ms late. The audio library's feeding thread asks for a raised
+// 35 ms, clicks were heard up to 59 ms late. The audio library's feeding thread asks for a raised
 // priority; it kept up with 23 ms feeds under six busy processes on two cores.
 constexpr Uint16 FramesPerFeed = 512;
 
