@@ -6,14 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Where the picture sits inside its cell.
-constexpr int TileLeft = 1;
-constexpr int TileTop = 5;
-
-}  // namespace
-
 void TLink::DrawTile(int x, int y, std::int32_t kind)
 {
     const int sheetY = kind * TileSize;
@@ -45,13 +37,19 @@ void TLink::DrawCellFramed(int row, int col, int style, int offset, int inset)
 // cells to its right and below, so a bevel shows only where those neighbours are empty.
 void TLink::RenderBoard()
 {
+    DrawBoard();
+    Changed(true);
+}
+
+// Every tile on its plain face.
+void TLink::DrawBoard()
+{
     BoardDC.fillBlack(QRect(0, 0, BoardWidth, BoardHeight));
     const int rows = std::min<int>(Params->Rows, static_cast<int>(Grid.size()));
     for (int row = 1; row < rows - 1; ++row)
         for (int col = 1; col < Params->Cols - 1; ++col)
             if (Grid[row][col] != EmptyCell)
                 DrawCell(row, col, Params->BackStyle);
-    Changed(true);
 }
 
 void TLink::Changed(bool flag)

@@ -10,7 +10,9 @@ constexpr int CellWidth = 41;
 constexpr int CellHeight = 51;
 constexpr int BackCellWidth = 46;   // a cell's background reaches 5 pixels into its neighbours
 constexpr int BackCellHeight = 56;
-constexpr int TileSize = 39;        // a tile picture is TileSize square at (+1, +5) in its cell
+constexpr int TileSize = 39;        // a tile picture is TileSize square at (TileLeft, TileTop) in its cell
+constexpr int TileLeft = 1;
+constexpr int TileTop = 5;
 
 constexpr int KindCount = 45;        // tile kinds on a sheet, one picture each
 constexpr int BackStripStyles = 10;  // cells of the background strip "BK", style 0 unused

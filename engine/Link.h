@@ -23,6 +23,11 @@ constexpr int HintStyle = 8;
 constexpr int FrameOffset = 2;
 constexpr int FrameInset = 4;
 
+// The scale nearest to `scale` at which a cell is whole device pixels wide and high, no larger
+// than `scale` where `fitting` asks for it: board cells then repeat exactly, device pixel for
+// device pixel, at any scale.
+platform::SurfaceScale CellPitchScale(double scale, bool fitting = false);
+
 using TGrid = std::vector<std::vector<std::int32_t>>;
 
 // The board engine of one game: the grid of tile kinds, the selection and hint state, the
@@ -35,9 +40,12 @@ public:
     using RandomSource = std::function<std::int32_t(std::int32_t n)>;
 
     // owner may be null (tests, tools). The bitmaps are drawn at `scale` device pixels per board
-    // pixel (2 for a HiDPI screen), from artwork made for that scale.
-    explicit TLink(QObject* owner, int scale = 1);
-    int Scale() const { return scale_; }
+    // pixel (2 for a HiDPI screen), from artwork made for that scale. A fractional scale must
+    // make the cell pitch whole device pixels on each axis (see CellPitchScale).
+    explicit TLink(QObject* owner, platform::SurfaceScale scale = 1);
+    platform::SurfaceScale Scale() const { return scale_; }
+    // Draws the board anew at another scale, artwork included; raises no redraw.
+    void SetScale(platform::SurfaceScale scale);
     ~TLink() override;
 
     void LoadTileSheet();
@@ -132,8 +140,10 @@ private:
     template <typename Found>
     void ScanPairs(Found found);
     void DrawTile(int x, int y, std::int32_t kind);
+    bool LoadArtwork(platform::Surface& surface, const QString& name) const;
+    void DrawBoard();
 
     RandomSource random_;
     std::mt19937 generator_;
-    int scale_ = 1;
+    platform::SurfaceScale scale_;
 };

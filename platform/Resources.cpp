@@ -3,15 +3,23 @@
 #include "platform/Jpeg.h"
 
 #include <QFile>
+#include <QPainter>
 
 namespace platform {
 namespace {
 
 constexpr int kDoubleScale = 2;
+// The scales masters are made at, smallest first; 1 is the plain file.
+constexpr int kMasterScales[] = {1, kDoubleScale, 4};
 
 QString DoubleSizeName(const QString& name)
 {
     return name + QStringLiteral("@2x");
+}
+
+QString ScaledName(const QString& name, int scale)
+{
+    return scale == 1 ? name : name + QStringLiteral("@%1x").arg(scale);
 }
 
 // `image` at the given scale: kept when it was made for it, else enlarged pixel for pixel.
@@ -33,7 +41,67 @@ QImage ReadJpeg(const QString& path)
     return QFile::exists(path) ? DecodeJpeg(LoadResourceData(path)) : QImage();
 }
 
+QString BitmapMasterPath(const QString& name, int scale)
+{
+    return QStringLiteral(":/bitmaps/") + ScaledName(name, scale) + (scale == 1 ? QStringLiteral(".bmp") : QStringLiteral(".png"));
+}
+
+QString PictureMasterPath(const QString& name, int scale)
+{
+    return QStringLiteral(":/pictures/") + ScaledName(name, scale) + QStringLiteral(".jpg");
+}
+
+// The path of the master of the smallest scale that holds `target` device pixels for `size`
+// pixels at scale 1, or of the largest master there is; empty when there is none.
+QString MasterFor(const QString& name, QSize size, QSize target, QString (*path)(const QString&, int))
+{
+    QString largest;
+    for (int scale : kMasterScales) {
+        if (!QFile::exists(path(name, scale)))
+            continue;
+        largest = path(name, scale);
+        if (size.width() * scale >= target.width() && size.height() * scale >= target.height())
+            break;
+    }
+    return largest;
+}
+
+QImage Resampled(const QImage& part, QSize target)
+{
+    return part.size() == target ? part : part.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 }  // namespace
+
+QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target)
+{
+    if (name.isEmpty() || slot.isEmpty() || grid.isEmpty() || target.isEmpty())
+        return {};
+    const QString path = MasterFor(name, slot, target, BitmapMasterPath);
+    const QImage master = path.endsWith(QLatin1String(".bmp")) ? ReadImage(path, "BMP") : ReadImage(path, "PNG");
+    if (master.isNull())
+        return {};
+    const QImage source = master.convertToFormat(QImage::Format_RGB32);
+    // The master's own slot pitch, whatever scale it was made at.
+    const QSize pitch(source.width() / grid.width(), source.height() / grid.height());
+    QImage sheet(target.width() * grid.width(), target.height() * grid.height(), QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    QPainter painter(&sheet);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int row = 0; row < grid.height(); ++row)
+        for (int col = 0; col < grid.width(); ++col)
+            painter.drawImage(QPoint(col * target.width(), row * target.height()),
+                              Resampled(source.copy(QRect(QPoint(col * pitch.width(), row * pitch.height()), pitch)), target));
+    return sheet;
+}
+
+QImage LoadPictureAtSize(const QString& name, QSize size, QSize target)
+{
+    if (name.isEmpty() || target.isEmpty())
+        return {};
+    const QImage master = ReadJpeg(MasterFor(name, size, target, PictureMasterPath));
+    return master.isNull() ? master : Resampled(master.convertToFormat(QImage::Format_RGB32), target);
+}
 
 QImage LoadBitmapResource(const QString& name, int scale)
 {

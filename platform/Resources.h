@@ -16,6 +16,17 @@ QImage LoadBitmapResource(const QString& name, int scale = 1);
 // "<name>@2x.jpg" above scale 1), as LoadBitmapResource picks its bitmaps.
 QImage LoadPictureResource(const QString& name, int scale = 1);
 
+// The embedded bitmap of that name, a grid of `grid` slots (columns, rows) of `slot` pixels each
+// at scale 1, made anew with every slot exactly `target` device pixels: each slot is resampled
+// on its own from the smallest master made at a scale large enough for it (1x, @2x, @4x; the
+// largest there is otherwise), so that every copy of a slot drawn at that size is the same
+// device pixels and nothing is stretched across slot edges. A null image when there is none.
+QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target);
+
+// The embedded JPEG picture of that name, `size` pixels at scale 1, resampled to `target`
+// device pixels from the smallest master large enough, as LoadBitmapSlots picks them.
+QImage LoadPictureAtSize(const QString& name, QSize size, QSize target);
+
 // `art` (made for its own device pixel ratio) for a screen of `devicePixelRatio`: unchanged
 // when the ratios agree, else smoothly resized to the screen's device pixels.
 QImage ArtForScreen(const QImage& art, qreal devicePixelRatio);

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace platform {
@@ -61,10 +62,24 @@ QPen GeometricPen(const Pen& pen)
 }
 
 // GDI puts a pixel's coordinate at its top-left corner, Qt at its centre: a pen centred on
-// pixel (x, y) in GDI runs through (x + 0.5, y + 0.5) in Qt.
-QPointF PixelCentre(QPoint p)
+// pixel (x, y) in GDI runs through the middle of the device pixels that pixel covers.
+QPointF PixelCentre(QPoint p, SurfaceScale scale)
 {
-    return QPointF(p.x() + 0.5, p.y() + 0.5);
+    return QPointF((DeviceEdge(p.x(), scale.x) + DeviceEdge(p.x() + 1LL, scale.x)) / 2.0,
+                   (DeviceEdge(p.y(), scale.y) + DeviceEdge(p.y() + 1LL, scale.y)) / 2.0);
+}
+
+// A pen of one device width wherever it runs, whatever the two axes' scales.
+QPen DevicePen(const Pen& pen, SurfaceScale scale)
+{
+    return GeometricPen({pen.color, int(DeviceEdge(std::max(1, pen.width), (scale.x + scale.y) / 2))});
+}
+
+// Artwork made for one scale serves another within rounding; beyond that it must be resized.
+bool SameArtworkScale(SurfaceScale a, SurfaceScale b)
+{
+    constexpr double Tolerance = 0.1;
+    return std::abs(a.x / b.x - 1) < Tolerance && std::abs(a.y / b.y - 1) < Tolerance;
 }
 
 }  // namespace
@@ -74,19 +89,48 @@ int ArtworkScale(qreal devicePixelRatio)
     return devicePixelRatio > 1 ? 2 : 1;
 }
 
-Surface::Surface(QSize size, int scale) : scale_(std::max(1, scale))
+bool SurfaceScale::isWhole() const
 {
-    image_ = QImage(size * scale_, kSurfaceFormat);
-    image_.fill(kBlack);
-    image_.setDevicePixelRatio(scale_);
+    return x == y && (x == 1 || x == 2);
 }
 
-// The image carries the scale as its device pixel ratio: a painter on it then draws in
-// logical coordinates at device resolution, and the window shows it without resizing it.
+long long DeviceEdge(long long v, double scale)
+{
+    return std::llround(double(v) * scale);
+}
+
+QRect DeviceRect(const QRect& logical, SurfaceScale scale)
+{
+    const long long left = DeviceEdge(logical.left(), scale.x);
+    const long long top = DeviceEdge(logical.top(), scale.y);
+    return QRect(int(left), int(top), int(DeviceEdge(logical.left() + (long long)logical.width(), scale.x) - left),
+                 int(DeviceEdge(logical.top() + (long long)logical.height(), scale.y) - top));
+}
+
+Surface::Surface(QSize size, SurfaceScale scale) : scale_(scale)
+{
+    image_ = QImage(DeviceRect(QRect(QPoint(0, 0), size), scale_).size(), kSurfaceFormat);
+    image_.fill(kBlack);
+    size_ = size;
+}
+
+// The image is kept at device pixel ratio 1: every operation addresses its device pixels itself.
 void Surface::selectImage(const QImage& image)
 {
     image_ = image.convertToFormat(kSurfaceFormat);
-    image_.setDevicePixelRatio(scale_);
+    image_.setDevicePixelRatio(1);
+    SetLogicalSize();
+}
+
+void Surface::selectImage(const QImage& image, SurfaceScale scale)
+{
+    scale_ = scale;
+    selectImage(image);
+}
+
+void Surface::SetLogicalSize()
+{
+    size_ = QSize(int(std::lround(image_.width() / scale_.x)), int(std::lround(image_.height() / scale_.y)));
 }
 
 bool Surface::loadBitmap(const QString& name, int scale)
@@ -94,8 +138,7 @@ bool Surface::loadBitmap(const QString& name, int scale)
     const QImage bitmap = LoadBitmapResource(name, scale);
     if (bitmap.isNull())
         return false;
-    scale_ = std::max(1, scale);
-    selectImage(bitmap);
+    selectImage(bitmap, std::max(1, scale));
     return true;
 }
 
@@ -103,20 +146,24 @@ QRgb Surface::pixel(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width() || y >= height())
         return kBlack;
-    return reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_))[x * scale_] | kBlack;
+    return image_.pixel(int(DeviceEdge(x, scale_.x)), int(DeviceEdge(y, scale_.y))) | kBlack;
 }
 
 void Surface::blit(int x, int y, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op)
 {
     if (image_.isNull() || src.image_.isNull())
         return;
-    if (src.scale_ != scale_) {
+    if (!SameArtworkScale(src.scale_, scale_)) {
         BlitRescaled(x, y, w, h, src, srcX, srcY, op);
         return;
     }
-    const long long s = scale_;
+    const long long left = DeviceEdge(x, scale_.x);
+    const long long top = DeviceEdge(y, scale_.y);
+    const long long width = DeviceEdge(x + (long long)w, scale_.x) - left;
+    const long long height = DeviceEdge(y + (long long)h, scale_.y) - top;
     BlitArea a;
-    if (!ClipBlit(x * s, y * s, w * s, h * s, srcX * s, srcY * s, image_.size(), src.image_.size(), a))
+    if (!ClipBlit(left, top, width, height, DeviceEdge(srcX, src.scale_.x), DeviceEdge(srcY, src.scale_.y),
+                  image_.size(), src.image_.size(), a))
         return;
     // A transfer within one surface reads from a copy, so overlapping areas combine the
     // original pixels, as a block transfer does.
@@ -143,9 +190,8 @@ void Surface::BlitRescaled(int x, int y, int w, int h, const Surface& src, int s
         return;
     Surface part(from.size(), scale_);
     // Enlarging repeats each pixel; reducing averages them.
-    const Qt::TransformationMode mode = src.scale_ < scale_ ? Qt::FastTransformation : Qt::SmoothTransformation;
-    part.selectImage(src.image_.copy(QRect(from.topLeft() * src.scale_, from.size() * src.scale_))
-                         .scaled(from.size() * scale_, Qt::IgnoreAspectRatio, mode));
+    const Qt::TransformationMode mode = src.scale_.x < scale_.x ? Qt::FastTransformation : Qt::SmoothTransformation;
+    part.selectImage(src.image_.copy(DeviceRect(from, src.scale_)).scaled(part.image_.size(), Qt::IgnoreAspectRatio, mode));
     blit(x + from.x() - srcX, y + from.y() - srcY, from.width(), from.height(), part, 0, 0, op);
 }
 
@@ -154,7 +200,7 @@ void Surface::fillRect(const QRect& rect, const QColor& color)
     const QRect logical = rect.intersected(QRect(0, 0, width(), height()));
     if (logical.isEmpty())
         return;
-    const QRect area(logical.topLeft() * scale_, logical.size() * scale_);
+    const QRect area = DeviceRect(logical, scale_);
     const QRgb value = color.rgb() | kBlack;
     if (area == image_.rect()) {
         image_.fill(value);
@@ -173,14 +219,14 @@ void Surface::frameRect(const QRect& rect, const Pen& pen)
     // The outline runs through the outermost pixels of the rectangle: its right and bottom
     // edges are exclusive, so the last column and row are right() and bottom().
     QPainterPath path;
-    path.moveTo(PixelCentre(rect.topLeft()));
-    path.lineTo(PixelCentre(rect.topRight()));
-    path.lineTo(PixelCentre(rect.bottomRight()));
-    path.lineTo(PixelCentre(rect.bottomLeft()));
+    path.moveTo(PixelCentre(rect.topLeft(), scale_));
+    path.lineTo(PixelCentre(rect.topRight(), scale_));
+    path.lineTo(PixelCentre(rect.bottomRight(), scale_));
+    path.lineTo(PixelCentre(rect.bottomLeft(), scale_));
     path.closeSubpath();
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.strokePath(path, GeometricPen(pen));
+    painter.strokePath(path, DevicePen(pen, scale_));
 }
 
 void Surface::strokePath(const std::vector<QPoint>& points, const Pen& pen)
@@ -188,12 +234,12 @@ void Surface::strokePath(const std::vector<QPoint>& points, const Pen& pen)
     if (image_.isNull() || points.empty())
         return;
     QPainterPath path;
-    path.moveTo(PixelCentre(points.front()));
+    path.moveTo(PixelCentre(points.front(), scale_));
     for (size_t i = 1; i < points.size(); ++i)
-        path.lineTo(PixelCentre(points[i]));
+        path.lineTo(PixelCentre(points[i], scale_));
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.strokePath(path, GeometricPen(pen));
+    painter.strokePath(path, DevicePen(pen, scale_));
 }
 
 void Surface::fillTranslucent(const QRect& rect, const QColor& color)
@@ -202,7 +248,7 @@ void Surface::fillTranslucent(const QRect& rect, const QColor& color)
         return;
     QPainter painter(&image_);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.fillRect(rect, color);
+    painter.fillRect(DeviceRect(rect, scale_), color);
 }
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 TClientArea::TClientArea(QWidget* parent)
     : QWidget(parent)
 {
@@ -15,38 +17,97 @@ void TClientArea::showNow()
     repaint();
 }
 
-void TClientArea::paintEvent(QPaintEvent* event)
+void TClientArea::setLayoutSize(QSize size)
+{
+    layoutSize_ = size;
+    room_ = {};
+    UpdateView();
+}
+
+QRect TClientArea::toWidget(const QRect& layout) const
+{
+    const QRectF device = QRectF(view_.ToDevice(layout)).translated(-OriginShift());
+    const qreal ratio = devicePixelRatioF();
+    return QRectF(device.topLeft() / ratio, device.size() / ratio).toRect();
+}
+
+QRect TClientArea::toWidget(const QRect& layout, QPoint origin) const
+{
+    return toWidget(layout.translated(origin)).translated(-toWidget(QRect(origin, QSize(1, 1))).topLeft());
+}
+
+QPointF TClientArea::OriginShift() const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QPointF origin = QPointF(mapTo(window(), QPoint(0, 0))) * ratio;
+    return QPointF(std::round(origin.x()), std::round(origin.y())) - origin;
+}
+
+QPoint TClientArea::ToLayout(const QPointF& position) const
+{
+    const QPointF device = position * devicePixelRatioF() - OriginShift();
+    return view_.ToLayout(QPoint(int(std::floor(device.x())), int(std::floor(device.y()))));
+}
+
+// A new scale gives a new, black canvas; the game draws it again. A new offset only moves it.
+void TClientArea::UpdateView()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize room(int(std::floor(width() * ratio + 1e-6)), int(std::floor(height() * ratio + 1e-6)));
+    if (room == room_ && ratio == ratio_)
+        return;
+    room_ = room;
+    ratio_ = ratio;
+    const TViewTransform view(layoutSize_, room);
+    const bool rescaled = !(view.Scale() == view_.Scale()) || canvas_.isNull() || canvas_.width() != layoutSize_.width()
+                          || canvas_.height() != layoutSize_.height();
+    view_ = view;
+    if (rescaled && !layoutSize_.isEmpty()) {
+        canvas_ = platform::Surface(layoutSize_, view_.Scale());
+        if (onRescale)
+            onRescale();
+    }
+    update();
+}
+
+bool TClientArea::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        UpdateView();
+    return QWidget::event(event);
+}
+
+void TClientArea::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect area = event->rect();
-    if (canvas_.isNull()) {
+    // Painting in device pixels from a whole device pixel, so that the canvas is copied 1:1.
+    const qreal ratio = devicePixelRatioF();
+    const QPointF shift = OriginShift();
+    painter.setWorldTransform(QTransform(1 / ratio, 0, 0, 1 / ratio, shift.x() / ratio, shift.y() / ratio));
+    const QRect area = view_.DeviceArea();
+    const QRegion surround = QRegion(QRect(QPoint(-1, -1), room_ + QSize(2, 2))).subtracted(area);
+    for (const QRect& part : surround)
+        painter.fillRect(part, Qt::black);
+    if (canvas_.isNull())
         painter.fillRect(area, Qt::black);
-        return;
-    }
-    // The canvas carries its scale as its device pixel ratio, so on a screen of that ratio it
-    // is copied pixel for pixel; a fractional ratio shows the double-size canvas scaled down.
-    const int scale = canvas_.scale();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, !qFuzzyCompare(devicePixelRatioF(), qreal(scale)));
-    painter.drawImage(area, canvas_.image(), QRect(area.topLeft() * scale, area.size() * scale));
+    else
+        painter.drawImage(area.topLeft(), canvas_.image());
 }
 
 void TClientArea::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    platform::Surface resized(size(), platform::ArtworkScale(devicePixelRatioF()));
-    if (!canvas_.isNull())
-        resized.blit(0, 0, canvas_.width(), canvas_.height(), canvas_, 0, 0, platform::RasterOp::Copy);
-    canvas_ = resized;
+    UpdateView();
 }
 
 void TClientArea::mousePressEvent(QMouseEvent* event)
 {
     if (onMousePress)
-        onMousePress(event);
+        onMousePress(event, ToLayout(event->position()));
 }
 
 void TClientArea::mouseMoveEvent(QMouseEvent* event)
 {
     if (onMouseMove)
-        onMouseMove(event);
+        onMouseMove(event, ToLayout(event->position()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ViewTransform.h"
 #include "platform/Surface.h"
 
 #include <QWidget>
@@ -9,6 +10,12 @@
 // The main window's client area. The game draws "on the window" from many places (board
 // copies, link flashes, the hover frame, the pause screen), so the window keeps its own image
 // of the client area: drawing goes into that image, and painting only copies it to the screen.
+//
+// The game lays the client area out in layout pixels, at the size the window was designed
+// for; this widget may have any size. It shows the layout through one view transform, scaled
+// to the room it has and centred on black: the canvas holds the layout at the view's device
+// pixels, mouse positions reach the game in layout pixels, and child controls are placed and
+// sized through the same transform.
 class TClientArea : public QWidget {
     Q_OBJECT
 public:
@@ -18,15 +25,37 @@ public:
     // Shows what was drawn at once, for waits that block the event loop.
     void showNow();
 
-    std::function<void(QMouseEvent*)> onMousePress;
-    std::function<void(QMouseEvent*)> onMouseMove;
+    void setLayoutSize(QSize size);
+    QSize layoutSize() const { return layoutSize_; }
+    const TViewTransform& view() const { return view_; }
+    // A rectangle of the layout in this widget's pixels, for a child control.
+    QRect toWidget(const QRect& layout) const;
+    // The same for a control inside a child placed at the layout's `origin`.
+    QRect toWidget(const QRect& layout, QPoint origin) const;
+
+    // Mouse positions in layout pixels.
+    std::function<void(QMouseEvent*, QPoint)> onMousePress;
+    std::function<void(QMouseEvent*, QPoint)> onMouseMove;
+    // The view's scale changed: the canvas is new and black, and the controls need placing again.
+    std::function<void()> onRescale;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void UpdateView();
+    // Device pixels from where this widget starts to the device pixel its painting starts at:
+    // a fractional screen scale may put the widget's corner between device pixels.
+    QPointF OriginShift() const;
+    QPoint ToLayout(const QPointF& position) const;
+
     platform::Surface canvas_;
+    QSize layoutSize_;
+    QSize room_;
+    qreal ratio_ = 1;
+    TViewTransform view_;
 };

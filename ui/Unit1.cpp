@@ -14,13 +14,15 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,6 +32,8 @@ constexpr int PauseDrawInterval = 50;
 constexpr int AwardLeft = 160;
 constexpr int AwardDesignWidth = 475;
 constexpr int AwardHeight = 29;
+constexpr QSize StartPictureSize(640, 450);
+constexpr QSize PauseBallSize(155, 156);
 
 QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {})
 {
@@ -52,21 +56,17 @@ TForm1::TForm1(QWidget* parent)
     : QMainWindow(parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    // Where the desktop gives the window more room than its layout, the client area stays
-    // centred in it, on the window's black.
-    auto* backdrop = new QWidget(this);
-    auto* centring = new QGridLayout(backdrop);
-    centring->setContentsMargins(0, 0, 0, 0);
-    ClientArea = new TClientArea(backdrop);
-    centring->addWidget(ClientArea, 0, 0, Qt::AlignCenter);
-    setCentralWidget(backdrop);
-    ClientArea->onMousePress = [this](QMouseEvent* e) {
-        FormMouseDown(e->button(), e->modifiers(), e->position().toPoint().x(), e->position().toPoint().y());
-    };
-    ClientArea->onMouseMove = [this](QMouseEvent* e) {
-        FormMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
-    };
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    // The client area takes whatever room the window has and shows the layout scaled to it.
+    ClientArea = new TClientArea(this);
+    setCentralWidget(ClientArea);
+    ClientArea->onMousePress = [this](QMouseEvent* e, QPoint at) { FormMouseDown(e->button(), e->modifiers(), at.x(), at.y()); };
+    ClientArea->onMouseMove = [this](QMouseEvent*, QPoint at) { FormMouseMove(at.x(), at.y()); };
+    ClientArea->onRescale = [this] { ClientAreaRescaled(); };
+    auto* fullScreen = new QAction(this);
+    fullScreen->setShortcut(Qt::Key_F11);
+    connect(fullScreen, &QAction::triggered, this, &TForm1::ToggleFullScreen);
+    addAction(fullScreen);
     CreateMenus();
     CreateStatusPanel();
     CreatePictures();
@@ -140,31 +140,37 @@ void TForm1::CreateMenus()
 
 void TForm1::CreatePictures()
 {
-    // The pictures are made for this screen's pixels, so the labels show them as they are.
-    const qreal ratio = ClientArea->devicePixelRatioF();
-    const int scale = platform::ArtworkScale(ratio);
-
     Image1 = new QLabel(ClientArea);
-    const QImage start = platform::ArtForScreen(platform::LoadPictureResource(QStringLiteral("Start"), scale), ratio);
-    if (!start.isNull())
-        Image1->setPixmap(QPixmap::fromImage(start));
-    Image1->setGeometry(QRect(QPoint(104, 136), start.deviceIndependentSize().toSize()));
+    PlaceControl(Image1, QRect(QPoint(104, 136), StartPictureSize));
 
     imgPauseBall = new QLabel(ClientArea);
-    const QImage ball = platform::ArtForScreen(platform::LoadBitmapResource(QStringLiteral("PauseBall"), scale), ratio);
-    if (!ball.isNull())
-        imgPauseBall->setPixmap(QPixmap::fromImage(ball));
-    imgPauseBall->resize(ball.isNull() ? QSize(155, 156) : ball.deviceIndependentSize().toSize());
+    PlaceControl(imgPauseBall, QRect(QPoint(0, 0), PauseBallSize));
     // The status panel is a window of its own above the board: the ball moves under it.
     imgPauseBall->stackUnder(Panel1);
     imgPauseBall->hide();
 
     lblAward = new QLabel(ClientArea);
-    lblAward->setGeometry(AwardLeft, PanelHeight, AwardDesignWidth, AwardHeight);
     lblAward->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    lblAward->setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 13));
+    SetLayoutFont(lblAward, PixelFont(QString::fromUtf16(SansSerifFamily), 13));
     lblAward->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
+    PlaceControl(lblAward, QRect(AwardLeft, PanelHeight, AwardDesignWidth, AwardHeight));
     lblAward->hide();
+}
+
+// The pictures are made for the device pixels they cover, from artwork large enough for them.
+void TForm1::MakePictures()
+{
+    const qreal ratio = ClientArea->devicePixelRatioF();
+    const auto show = [ratio](QLabel* label, QImage picture) {
+        if (picture.isNull())
+            return;
+        picture.setDevicePixelRatio(ratio);
+        label->setPixmap(QPixmap::fromImage(picture));
+    };
+    const QSize start = ClientArea->view().ToDevice(QRect(QPoint(0, 0), StartPictureSize)).size();
+    show(Image1, platform::LoadPictureAtSize(QStringLiteral("Start"), StartPictureSize, start));
+    const QSize ball = ClientArea->view().ToDevice(QRect(QPoint(0, 0), PauseBallSize)).size();
+    show(imgPauseBall, platform::LoadBitmapSlots(QStringLiteral("PauseBall"), PauseBallSize, QSize(1, 1), ball));
 }
 
 void TForm1::CreateTimers()
@@ -212,31 +218,64 @@ void TForm1::FitWindow()
     if (IsLargeScreen()) {
         move(100, 20);
         // Room for the super board, its last bevel included, under the status panel.
-        ClientArea->setFixedSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight);
-        ProgressBar1->setFixedWidth(320);
+        ClientArea->setLayoutSize(QSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight));
+        SetLayoutRect(ProgressBar1, QRect(0, BarTop, 320, BarHeight));
         LayOutClientArea();
     } else {
         // The small layout fixes the outer size, whatever frame the platform puts around it.
         constexpr QSize OuterSize(800, 568);
         move(5, 0);
-        ProgressBar1->setFixedWidth(240);
+        SetLayoutRect(ProgressBar1, QRect(0, BarTop, 240, BarHeight));
         mmiSuper->setEnabled(false);
         KeepOuterSize(this, [this, OuterSize](QSize frame) {
-            ClientArea->setFixedSize(OuterSize - frame - QSize(0, menuBar()->sizeHint().height()));
+            ClientArea->setLayoutSize(OuterSize - frame - QSize(0, menuBar()->sizeHint().height()));
             LayOutClientArea();
         });
     }
 }
 
-// Fits the window to its client area and places the panel's controls in it.
+// Opens the window at its layout's size and places the panel's controls in it.
 void TForm1::LayOutClientArea()
 {
-    centralWidget()->adjustSize();
-    HoldSize(this, sizeHint());
-    Panel1->setGeometry(0, 0, ClientArea->width(), PanelHeight);
-    LayOutPanel();
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(ClientArea->layoutSize() + QSize(0, menuBar()->sizeHint().height()));
+    PlaceControls();
+}
+
+// Places every control at its layout rectangle through the view; the panel's counts and the
+// banner keep their design rules in layout pixels.
+void TForm1::PlaceControls()
+{
+    const int width = ClientArea->layoutSize().width();
+    PlaceControl(Panel1, QRect(0, 0, width, PanelHeight));
     // The banner is anchored to the left and right edges: it widens with the window.
-    lblAward->resize(AwardDesignWidth + ClientArea->width() - DesignWidth, AwardHeight);
+    PlaceControl(lblAward, QRect(AwardLeft, PanelHeight, AwardDesignWidth + width - DesignWidth, AwardHeight));
+    for (QWidget* control : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(imgPauseBall),
+                             static_cast<QWidget*>(ProgressBar1)})
+        PlaceControl(control, LayoutRect(control));
+    for (QLabel* label : Panel1->findChildren<QLabel*>()) {
+        label->setFont(ScaledFont(label));
+        PlaceControl(label, LayoutRect(label));
+    }
+    lblAward->setFont(ScaledFont(lblAward));
+    for (QLabel* value : {lblDiff, lblLevel, lblReSet, lblPrompt, lblScore})
+        FitValue(value);
+    LayOutPanel();
+}
+
+void TForm1::ClientAreaRescaled()
+{
+    MakePictures();
+    PlaceControls();
+    HoverCell = EmptyCell;
+    if (Engine)
+        Engine->SetScale(ClientArea->canvas().scale());
+    FormPaint();
+}
+
+void TForm1::ToggleFullScreen()
+{
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
 // Screens over 700 pixels high have room for the super board under the status panel.
@@ -291,6 +330,53 @@ void TForm1::FormClose()
 void TForm1::paintEvent(QPaintEvent* event)
 {
     QPainter(this).fillRect(event->rect(), Qt::black);
+}
+
+void TForm1::SetLayoutRect(QWidget* control, const QRect& layout)
+{
+    control->setProperty("layoutRect", layout);
+}
+
+void TForm1::PlaceControl(QWidget* control, const QRect& layout)
+{
+    SetLayoutRect(control, layout);
+    const QWidget* parent = control->parentWidget();
+    control->setGeometry(parent == ClientArea ? ClientArea->toWidget(layout)
+                                              : ClientArea->toWidget(layout, LayoutRect(parent).topLeft()));
+}
+
+QRect TForm1::LayoutRect(const QWidget* control)
+{
+    return control->property("layoutRect").toRect();
+}
+
+void TForm1::MoveControl(QWidget* control, QPoint layout)
+{
+    PlaceControl(control, QRect(layout, LayoutRect(control).size()));
+}
+
+void TForm1::SetLayoutFont(QWidget* control, const QFont& font)
+{
+    control->setProperty("layoutFontSize", font.pixelSize());
+    control->setFont(font);
+}
+
+// A control's font at its layout size scaled as the layout is shown, in widget pixels.
+QFont TForm1::ScaledFont(const QWidget* control) const
+{
+    QFont font = control->font();
+    const double scale = ClientArea->view().Scale().y / ClientArea->devicePixelRatioF();
+    font.setPixelSize(std::max(1, int(std::lround(control->property("layoutFontSize").toInt() * scale))));
+    return font;
+}
+
+// A count's label takes the size of its text; its layout size is that size in layout pixels.
+void TForm1::FitValue(QLabel* value)
+{
+    value->adjustSize();
+    const double scale = ClientArea->view().Scale().x / ClientArea->devicePixelRatioF();
+    const QSize size(int(std::ceil(value->width() / scale - 1e-6)), int(std::ceil(value->height() / scale - 1e-6)));
+    PlaceControl(value, QRect(LayoutRect(value).topLeft(), size));
 }
 
 platform::Surface& TForm1::Canvas()

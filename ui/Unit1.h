@@ -32,6 +32,9 @@ QColor BarColor(int position, int maximum);
 
 constexpr int BarMaximum = 310;
 constexpr int PanelHeight = 24;
+// The countdown bar's place in the panel, in layout pixels.
+constexpr int BarTop = 4;
+constexpr int BarHeight = 17;
 // The window's width as designed; controls anchored to the right keep their distance from its edge.
 constexpr int DesignWidth = 782;
 
@@ -104,6 +107,7 @@ public:
 
     // Start-up and shut-down
     void FitWindow();
+    void ToggleFullScreen();
     void mmiExitClick();
 
     // Course of a game
@@ -140,6 +144,13 @@ public:
     void FormMouseMove(int x, int y);
     TRect CellRect(int col, int row) const;
 
+    // Controls have a rectangle in layout pixels; the client area's view places them.
+    static void SetLayoutRect(QWidget* control, const QRect& layout);
+    static QRect LayoutRect(const QWidget* control);
+    static void SetLayoutFont(QWidget* control, const QFont& font);
+    void PlaceControl(QWidget* control, const QRect& layout);
+    void MoveControl(QWidget* control, QPoint layout);
+
     // Status panel and options
     void ShowLevel();
     void ShowDifficulty();
@@ -173,6 +184,12 @@ private:
     void CreatePictures();
     void CreateTimers();
     void LayOutClientArea();
+    void PlaceControls();
+    void MakePictures();
+    void ClientAreaRescaled();
+    QFont ScaledFont(const QWidget* control) const;
+    void FitValue(QLabel* value);
+    void ShowValue(QLabel* value, const QString& text);
     void StartDifficulty(QAction* item, TBoardSize size, std::uint8_t difficulty, std::uint8_t hints,
                          std::uint8_t resets, int interval);
     bool SettleBoard();

@@ -64,8 +64,8 @@ void TForm1::StartGame()
     HoverCandidate = EmptyCell;
     if (Engine) {
         const TGameParams& params = *Engine->Params;
-        const int clientWidth = ClientArea->width();
-        const int clientHeight = ClientArea->height();
+        const int clientWidth = ClientArea->layoutSize().width();
+        const int clientHeight = ClientArea->layoutSize().height();
         BoardRect.Left = (clientWidth - params.Cols * CellWidth - 5) / 2;
         BoardRect.Top = (clientHeight - params.Rows * CellHeight - 5 - PanelHeight) / 2 + PanelHeight;
         BoardRect.Right = params.Cols * CellWidth + BoardRect.Left;
@@ -120,7 +120,7 @@ void TForm1::EndGame()
     // A game closed while paused must not leave the pause animation running in the idle state.
     PauseDrawTimer->stop();
     imgPauseBall->hide();
-    Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->size()));
+    Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->layoutSize()));
     ClientArea->update();
     RecordHighScore();
     UpdateMenus(true);

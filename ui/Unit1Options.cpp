@@ -29,9 +29,10 @@ constexpr int ValueGap = 8;
 QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, const QColor& colour)
 {
     auto* label = new QLabel(text, panel);
-    label->setFont(PixelFont(QString::fromUtf16(SongFamily), 16));
+    TForm1::SetLayoutFont(label, PixelFont(QString::fromUtf16(SongFamily), 16));
     label->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour.name()));
-    label->setGeometry(left, 4, width, 17);
+    label->setGeometry(left, BarTop, width, BarHeight);
+    TForm1::SetLayoutRect(label, label->geometry());
     label->setProperty("designLeft", left);
     return label;
 }
@@ -39,12 +40,6 @@ QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, 
 int DesignLeft(const QLabel* label)
 {
     return label->property("designLeft").toInt();
-}
-
-void SetValue(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
 }
 
 }  // namespace
@@ -57,13 +52,15 @@ void TForm1::CreateStatusPanel()
     // Only the panel itself is black: the countdown bar keeps its own groove and frame.
     Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: black; }"));
     Panel1->setGeometry(0, 0, DesignWidth, PanelHeight);
+    SetLayoutRect(Panel1, Panel1->geometry());
     Panel1->hide();
 
     ProgressBar1 = new platform::ProgressBar(Panel1);
     ProgressBar1->setRange(0, BarMaximum);
     ProgressBar1->setPosition(BarMaximum);
     ProgressBar1->setTextVisible(false);
-    ProgressBar1->setGeometry(252, 4, 240, 17);
+    ProgressBar1->setGeometry(252, BarTop, 240, BarHeight);
+    SetLayoutRect(ProgressBar1, ProgressBar1->geometry());
 
     Label1 = AddPanelLabel(Panel1, 12, 48, QStringLiteral("难度: "), CaptionColour);
     lblDiff = AddPanelLabel(Panel1, 60, 8, QStringLiteral("I"), ValueColour);
@@ -83,23 +80,25 @@ void TForm1::CreateStatusPanel()
 // after it nor out of the panel, and the bar moves left as far as they need.
 void TForm1::LayOutPanel()
 {
-    const int shift = Panel1->width() - DesignWidth;
-    int limit = Panel1->width();
+    const int panelWidth = LayoutRect(Panel1).width();
+    const int shift = panelWidth - DesignWidth;
+    int limit = panelWidth;
     for (auto [caption, value] : {std::pair{Label8, lblScore}, {Label6, lblPrompt}, {Label4, lblReSet}}) {
-        const int left = std::min(DesignLeft(value) + shift, limit - value->width());
-        value->move(left, value->y());
-        caption->move(left - (DesignLeft(value) - DesignLeft(caption)), caption->y());
-        limit = caption->x() - ValueGap;
+        const int left = std::min(DesignLeft(value) + shift, limit - LayoutRect(value).width());
+        MoveControl(value, QPoint(left, LayoutRect(value).y()));
+        MoveControl(caption, QPoint(left - (DesignLeft(value) - DesignLeft(caption)), LayoutRect(caption).y()));
+        limit = LayoutRect(caption).x() - ValueGap;
     }
-    const int centred = (Panel1->width() - ProgressBar1->width()) / 2;
-    ProgressBar1->move(std::min(centred, limit - ProgressBar1->width()), ProgressBar1->y());
+    const int barWidth = LayoutRect(ProgressBar1).width();
+    const int centred = (panelWidth - barWidth) / 2;
+    MoveControl(ProgressBar1, QPoint(std::min(centred, limit - barWidth), BarTop));
 }
 
-void TForm1::ShowLevel() { SetValue(lblLevel, LevelCaption(Engine->Params->Level)); }
+void TForm1::ShowLevel() { ShowValue(lblLevel, LevelCaption(Engine->Params->Level)); }
 
 void TForm1::ShowDifficulty()
 {
-    SetValue(lblDiff, DifficultyName(Engine->Params->Difficulty));
+    ShowValue(lblDiff, DifficultyName(Engine->Params->Difficulty));
     LastDifficulty = Engine->Params->Difficulty;
 }
 
@@ -109,8 +108,14 @@ void TForm1::ShowScore() { ShowCount(lblScore, Engine->Params->Score); }
 
 void TForm1::ShowCount(QLabel* label, std::int32_t count)
 {
-    SetValue(label, QString::number(count));
+    ShowValue(label, QString::number(count));
     LayOutPanel();
+}
+
+void TForm1::ShowValue(QLabel* value, const QString& text)
+{
+    value->setText(text);
+    FitValue(value);
 }
 
 void TForm1::mmiPromptClick()

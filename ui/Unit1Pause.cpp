@@ -28,9 +28,11 @@ void TForm1::FocusLost()
     if (!IsRunning(Engine) || ProgressBar1->position() == 0 || Engine->Params->Paused || DialogShowing)
         return;
     // Uniform in 0 .. client size - picture size - 1 on each axis.
-    const int maxLeft = std::max(1, ClientArea->width() - imgPauseBall->width());
-    const int maxTop = std::max(1, ClientArea->height() - imgPauseBall->height());
-    imgPauseBall->move(QRandomGenerator::global()->bounded(maxLeft), QRandomGenerator::global()->bounded(maxTop));
+    const QSize client = ClientArea->layoutSize();
+    const QSize ball = LayoutRect(imgPauseBall).size();
+    const int maxLeft = std::max(1, client.width() - ball.width());
+    const int maxTop = std::max(1, client.height() - ball.height());
+    MoveControl(imgPauseBall, {QRandomGenerator::global()->bounded(maxLeft), QRandomGenerator::global()->bounded(maxTop)});
     Engine->Params->SetPaused(true);
 }
 
@@ -38,7 +40,7 @@ void TForm1::ShowPauseScreen()
 {
     if (!Engine || !Engine->Params->Paused)
         return;
-    Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->size()));
+    Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->layoutSize()));
     ClientArea->update();
     imgPauseBall->show();
     platform::EnableTimer(*PauseDrawTimer, true);
@@ -46,16 +48,17 @@ void TForm1::ShowPauseScreen()
 
 void TForm1::PauseDrawTimerTimer()
 {
-    const QRect ball = imgPauseBall->geometry();
+    const QRect ball = LayoutRect(imgPauseBall);
+    const QSize client = ClientArea->layoutSize();
     if (ball.left() <= 0)
         BallStepX = 1;
-    else if (ball.left() + ball.width() >= ClientArea->width())
+    else if (ball.left() + ball.width() >= client.width())
         BallStepX = -1;
     if (ball.top() <= PanelHeight)
         BallStepY = 1;
-    else if (ball.top() + ball.height() >= ClientArea->height())
+    else if (ball.top() + ball.height() >= client.height())
         BallStepY = -1;
-    imgPauseBall->move(ball.left() + BallStepX, ball.top() + BallStepY);
+    MoveControl(imgPauseBall, {ball.left() + BallStepX, ball.top() + BallStepY});
 }
 
 void TForm1::FocusGained()

@@ -111,7 +111,7 @@ void TForm1::NewBoard()
     params.SetHints(CounterPlus(params.Hints, 1));
     params.SetResets(CounterPlus(params.Resets, 1));
     ProgressBar1->setPosition(BarMaximum);
-    Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->size()));
+    Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->layoutSize()));
     Engine->DealBoard();
     platform::EnableTimer(*Timer1, true);
 }

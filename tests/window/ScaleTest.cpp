@@ -1,21 +1,15 @@
 // The main window on a screen scaled by 2. The scale is fixed when the application object is
-// made, so these tests run in a process of their own with a main of their own.
+// made, so these tests run in a process of their own (tests/support/ScaledMain.cpp).
 #include "tests/support/WindowFixture.h"
 
 #include "ui/ClientArea.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-constexpr double Scale = 2;
-// 2560 x 1600 device pixels: 1280 x 800 logical pixels, high enough for the large layout.
-const QByteArray ScreenDescription = R"({"screens": [{"name": "scaled", "x": 0, "y": 0,
-    "width": 2560, "height": 1600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+constexpr double Scale = ZENKARA_SCREEN_SCALE;
 
 using ScaledWindowTest = WindowTest;
 
@@ -37,17 +31,3 @@ TEST_F(ScaledWindowTest, LargeLayoutShowsWholeAndAClickHitsTheCellUnderThePointe
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QTemporaryDir dir;
-    QFile description(dir.filePath(QStringLiteral("screen.json")));
-    if (!description.open(QIODevice::WriteOnly) || description.write(ScreenDescription) != ScreenDescription.size())
-        return 1;
-    description.close();
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(Scale));
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + description.fileName().toLocal8Bit());
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -178,7 +178,7 @@ TEST_F(PauseTest, LosingActivationPausesAndRegainingItResumes)
 TEST_F(PauseTest, BallBouncesOffTheEdgesAndThePanel)
 {
     TForm1& form = Open();
-    form.imgPauseBall->move(form.ClientArea->width() - form.imgPauseBall->width(), PanelHeight);
+    form.MoveControl(form.imgPauseBall, {form.ClientArea->layoutSize().width() - form.imgPauseBall->width(), PanelHeight});
     form.BallStepX = 1;
     form.BallStepY = -1;
     form.PauseDrawTimerTimer();

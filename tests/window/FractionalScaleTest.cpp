@@ -1,0 +1,72 @@
+// The main window on a screen scaled by 1.25 and given more room than its layout: the layout
+// is shown at a fractional scale, the screen's times the window's.
+#include "tests/support/WindowFixture.h"
+
+#include "ui/ClientArea.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+class FractionalScaleTest : public WindowTest {
+protected:
+    // The window larger than its layout, with an easy game of a known board.
+    TForm1& OpenLargerWithBoard()
+    {
+        TForm1& form = Open(0);
+        form.resize(1000, 760);
+        EXPECT_TRUE(QTest::qWaitFor([&form] { return form.ClientArea->view().Scale().x > 1.1; }));
+        StartEasyWith(EasyBoardOnePair);
+        return form;
+    }
+
+    // Board cell (row, col) in the window's device pixels, where it is painted.
+    QRect CellOnScreen(int row, int col) const
+    {
+        const TForm1& form = *form_;
+        const QPointF origin = QPointF(form.ClientArea->mapTo(&form, QPoint(0, 0))) * form.devicePixelRatioF();
+        const QRect cell(form.BoardRect.Left + col * CellWidth, form.BoardRect.Top + row * CellHeight, CellWidth,
+                         CellHeight);
+        return form.ClientArea->view().ToDevice(cell).translated(std::lround(origin.x()), std::lround(origin.y()));
+    }
+
+    // A press of the left button with the pointer on window device pixel `device`.
+    void PressAt(QPoint device)
+    {
+        const QPointF inWindow = (QPointF(device) + QPointF(0.5, 0.5)) / form_->devicePixelRatioF();
+        const QPointF local = inWindow - QPointF(form_->ClientArea->mapTo(form_.get(), QPoint(0, 0)));
+        QMouseEvent press(QEvent::MouseButtonPress, local, form_->ClientArea->mapToGlobal(local), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form_->ClientArea, &press);
+    }
+};
+
+TEST_F(FractionalScaleTest, APressSelectsTheCellUnderThePointerToItsEdgeDevicePixels)
+{
+    TForm1& form = OpenLargerWithBoard();
+    ASSERT_FALSE(form.ClientArea->view().Scale().isWhole());
+
+    const QRect right = CellOnScreen(7, 12);
+    PressAt(right.topLeft() - QPoint(1, 0));  // the last device pixel of the cell to its left
+    EXPECT_EQ(std::pair(form.Engine->SelRow, form.Engine->SelCol), std::pair(7, 11));
+    PressAt(right.bottomRight() + QPoint(0, 1));  // the row below: empty, no change
+    PressAt(right.bottomRight());
+    EXPECT_EQ(form.Engine->Grid[7][11], EmptyCell) << "the pair is linked";
+}
+
+TEST_F(FractionalScaleTest, TwoCopiesOfATileArePixelIdenticalOnTheScreen)
+{
+    TForm1& form = OpenLargerWithBoard();
+    const QImage screen = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect first = CellOnScreen(1, 1);
+    const QRect second = CellOnScreen(2, 2);
+    ASSERT_EQ(first.size(), second.size());
+    EXPECT_EQ(screen.copy(first), screen.copy(second)) << "kind 'a' at (1, 1) and (2, 2)";
+    EXPECT_NE(screen.copy(first), screen.copy(CellOnScreen(1, 2))) << "kind 'b' differs";
+}
+
+}  // namespace
