@@ -81,7 +81,10 @@ QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target
     const QImage master = path.endsWith(QLatin1String(".bmp")) ? ReadImage(path, "BMP") : ReadImage(path, "PNG");
     if (master.isNull())
         return {};
-    const QImage source = master.convertToFormat(QImage::Format_RGB32);
+    // Read from an "@2x" name, the master says it is for a screen of ratio 2; its slots are cut
+    // and drawn here in its own pixels.
+    QImage source = master.convertToFormat(QImage::Format_RGB32);
+    source.setDevicePixelRatio(1);
     // The master's own slot pitch, whatever scale it was made at.
     const QSize pitch(source.width() / grid.width(), source.height() / grid.height());
     QImage sheet(target.width() * grid.width(), target.height() * grid.height(), QImage::Format_RGB32);

@@ -223,21 +223,25 @@ TEST_P(PlateSheet, OneRoundedSquarePlateMaskWith497WhitePixels)
 
 INSTANTIATE_TEST_SUITE_P(Resources, PlateSheet, testing::Values(3, 4));
 
-// --- artwork at twice the size, for HiDPI screens ----------------------------------
+// --- artwork at twice and four times the size, for HiDPI screens and large windows ------
 
-// Each file beside its double-size version: a bitmap's is a PNG, a JPEG's a JPEG.
+// Each file beside its larger versions: a bitmap's are PNGs, a JPEG's JPEGs.
 class DoubleSizeArtwork : public testing::TestWithParam<const char*> {};
 
 TEST_P(DoubleSizeArtwork, IsTwiceTheSizeAndSheetMasksStayPure)
 {
     const QString file = GetParam();
-    const QString doubled = QString(file).replace(".bmp", "@2x.png").replace(".jpg", "@2x.jpg");
-    const QImage small = loadImage(file), large = loadImage(doubled);
-    ASSERT_EQ(large.size(), small.size() * 2);
-    const int tile = 2 * TileSize;
-    if (file.contains("ANIMAL"))
-        ExpectMaskOverBlackPicture(large.copy(tile, 0, tile, large.height()), large.copy(0, 0, tile, large.height()),
-                                   doubled.toStdString());
+    const QImage small = loadImage(file);
+    for (int scale : {2, 4}) {
+        const QString suffix = QStringLiteral("@%1x").arg(scale);
+        const QString larger = QString(file).replace(".bmp", suffix + ".png").replace(".jpg", suffix + ".jpg");
+        const QImage large = loadImage(larger);
+        ASSERT_EQ(large.size(), small.size() * scale) << larger.toStdString();
+        const int tile = scale * TileSize;
+        if (file.contains("ANIMAL"))
+            ExpectMaskOverBlackPicture(large.copy(tile, 0, tile, large.height()), large.copy(0, 0, tile, large.height()),
+                                       larger.toStdString());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Resources, DoubleSizeArtwork,

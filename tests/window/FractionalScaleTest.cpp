@@ -67,6 +67,8 @@ TEST_F(FractionalScaleTest, TwoCopiesOfATileArePixelIdenticalOnTheScreen)
     ASSERT_EQ(first.size(), second.size());
     EXPECT_EQ(screen.copy(first), screen.copy(second)) << "kind 'a' at (1, 1) and (2, 2)";
     EXPECT_NE(screen.copy(first), screen.copy(CellOnScreen(1, 2))) << "kind 'b' differs";
+    // The face fills the cell to its far corner, not a small copy of it.
+    EXPECT_NE(screen.pixel(first.bottomRight() - QPoint(3, 3)) & 0xffffff, 0u);
 }
 
 }  // namespace

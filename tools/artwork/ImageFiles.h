@@ -7,11 +7,11 @@
 // their pixel depth themselves; these fix it.
 
 // The game's bitmaps are made at these scales: 1 for the described sizes, 2
-// for HiDPI screens.
-constexpr int ArtworkScales[] = {1, 2};
+// for HiDPI screens, 4 as the master the game resamples for scales above 2.
+constexpr int ArtworkScales[] = {1, 2, 4};
 
 // Writes a bitmap of the game made at `scale` into `dir`: "<name>.bmp" as an
-// uncompressed 24-bit BMP at scale 1, "<name>@2x.png" (24-bit PNG) at 2.
+// uncompressed 24-bit BMP at scale 1, "<name>@<scale>x.png" (24-bit PNG) above.
 void writeArtwork(const QImage& image, const QString& dir, const QString& name, int scale);
 
 // Uncompressed 24-bit BMP: BITMAPINFOHEADER, bottom-up rows padded to 4 bytes.

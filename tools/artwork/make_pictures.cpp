@@ -285,8 +285,10 @@ int main(int argc, char** argv)
     if (argc != 2)
         fail("usage: make_pictures <resources dir>");
     const QString dir = QString(argv[1]);
-    writeJpeg(startPicture(1), dir + "/pictures/Start.jpg", 90);
-    writeJpeg(startPicture(2), dir + "/pictures/Start@2x.jpg", 90);
+    for (int scale : ArtworkScales) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        writeJpeg(startPicture(scale), dir + "/pictures/Start" + suffix + ".jpg", 90);
+    }
     for (int scale : ArtworkScales)
         writeArtwork(pauseBall(scale), dir + "/bitmaps", "PauseBall", scale);
     writeIco8(emblem(32), dir + "/icons/MAINICON.ico");
