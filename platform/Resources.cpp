@@ -2,8 +2,11 @@
 
 #include "platform/Jpeg.h"
 
+#include <QCache>
 #include <QFile>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -66,6 +69,23 @@ QString MasterFor(const QString& name, QSize size, QSize target, QString (*path)
     return largest;
 }
 
+// The masters last read, decoded, so that a window resized again and again does not read them
+// each time. Only scales other than 1 and 2 read masters, so a game at those keeps none.
+QImage CachedMaster(const QString& path)
+{
+    constexpr int kCachedBytes = 16 << 20;
+    static QCache<QString, QImage> masters(kCachedBytes);
+    if (const QImage* cached = masters.object(path))
+        return *cached;
+    QImage master = ReadImage(path, path.endsWith(QLatin1String(".bmp")) ? "BMP" : "PNG").convertToFormat(QImage::Format_RGB32);
+    // Read from an "@2x" name, the master says it is for a screen of ratio 2; its slots are cut
+    // and drawn here in its own pixels.
+    master.setDevicePixelRatio(1);
+    if (!master.isNull())
+        masters.insert(path, new QImage(master), int(std::min<qsizetype>(master.sizeInBytes(), kCachedBytes)));
+    return master;
+}
+
 QImage Resampled(const QImage& part, QSize target)
 {
     return part.size() == target ? part : part.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -77,14 +97,9 @@ QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target
 {
     if (name.isEmpty() || slot.isEmpty() || grid.isEmpty() || target.isEmpty())
         return {};
-    const QString path = MasterFor(name, slot, target, BitmapMasterPath);
-    const QImage master = path.endsWith(QLatin1String(".bmp")) ? ReadImage(path, "BMP") : ReadImage(path, "PNG");
-    if (master.isNull())
+    const QImage source = CachedMaster(MasterFor(name, slot, target, BitmapMasterPath));
+    if (source.isNull())
         return {};
-    // Read from an "@2x" name, the master says it is for a screen of ratio 2; its slots are cut
-    // and drawn here in its own pixels.
-    QImage source = master.convertToFormat(QImage::Format_RGB32);
-    source.setDevicePixelRatio(1);
     // The master's own slot pitch, whatever scale it was made at.
     const QSize pitch(source.width() / grid.width(), source.height() / grid.height());
     QImage sheet(target.width() * grid.width(), target.height() * grid.height(), QImage::Format_RGB32);

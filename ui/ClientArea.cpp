@@ -17,6 +17,11 @@ void TClientArea::showNow()
     repaint();
 }
 
+void TClientArea::showNow(const QRect& layout)
+{
+    repaint(toWidget(layout).adjusted(-1, -1, 1, 1));
+}
+
 void TClientArea::setLayoutSize(QSize size)
 {
     layoutSize_ = size;

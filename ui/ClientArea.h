@@ -22,8 +22,10 @@ public:
     explicit TClientArea(QWidget* parent);
 
     platform::Surface& canvas() { return canvas_; }
-    // Shows what was drawn at once, for waits that block the event loop.
+    // Shows what was drawn at once, for waits that block the event loop; all of it, or only
+    // a rectangle of the layout.
     void showNow();
+    void showNow(const QRect& layout);
 
     void setLayoutSize(QSize size);
     QSize layoutSize() const { return layoutSize_; }

@@ -157,20 +157,31 @@ void TForm1::CreatePictures()
     lblAward->hide();
 }
 
-// The pictures are made for the device pixels they cover, from artwork large enough for them.
+// The pictures are made for the device pixels they cover, from artwork large enough for them;
+// a hidden picture is made when it is shown, so that resizing during a game costs nothing here.
 void TForm1::MakePictures()
 {
+    MakePicture(Image1, platform::LoadPictureAtSize, QStringLiteral("Start"));
+    MakePicture(imgPauseBall,
+                [](const QString& name, QSize size, QSize target) {
+                    return platform::LoadBitmapSlots(name, size, QSize(1, 1), target);
+                },
+                QStringLiteral("PauseBall"));
+}
+
+void TForm1::MakePicture(QLabel* label, QImage (*load)(const QString&, QSize, QSize), const QString& name)
+{
+    const QSize size = LayoutRect(label).size();
+    const QSize target = ClientArea->view().ToDevice(QRect(QPoint(0, 0), size)).size();
     const qreal ratio = ClientArea->devicePixelRatioF();
-    const auto show = [ratio](QLabel* label, QImage picture) {
-        if (picture.isNull())
-            return;
-        picture.setDevicePixelRatio(ratio);
-        label->setPixmap(QPixmap::fromImage(picture));
-    };
-    const QSize start = ClientArea->view().ToDevice(QRect(QPoint(0, 0), StartPictureSize)).size();
-    show(Image1, platform::LoadPictureAtSize(QStringLiteral("Start"), StartPictureSize, start));
-    const QSize ball = ClientArea->view().ToDevice(QRect(QPoint(0, 0), PauseBallSize)).size();
-    show(imgPauseBall, platform::LoadBitmapSlots(QStringLiteral("PauseBall"), PauseBallSize, QSize(1, 1), ball));
+    const QPixmap shown = label->pixmap();
+    if (label->isHidden() || (!shown.isNull() && shown.size() == target && shown.devicePixelRatio() == ratio))
+        return;
+    QImage picture = load(name, size, target);
+    if (picture.isNull())
+        return;
+    picture.setDevicePixelRatio(ratio);
+    label->setPixmap(QPixmap::fromImage(picture));
 }
 
 void TForm1::CreateTimers()

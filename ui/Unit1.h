@@ -186,6 +186,7 @@ private:
     void LayOutClientArea();
     void PlaceControls();
     void MakePictures();
+    void MakePicture(QLabel* label, QImage (*load)(const QString&, QSize, QSize), const QString& name);
     void ClientAreaRescaled();
     QFont ScaledFont(const QWidget* control) const;
     void FitValue(QLabel* value);

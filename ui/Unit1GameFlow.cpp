@@ -86,7 +86,7 @@ void TForm1::BlitBoard()
                   platform::RasterOp::Copy);
     // Every board change is on the screen before the game goes on: the waits that follow a
     // redraw (the flash, a level end, a reshuffle's pause) block the event loop.
-    ClientArea->showNow();
+    ClientArea->showNow(QRect(BoardRect.Left, BoardRect.Top, Engine->BoardWidth, Engine->BoardHeight));
 }
 
 void TForm1::UpdateMenus(bool idle)
@@ -125,6 +125,7 @@ void TForm1::EndGame()
     RecordHighScore();
     UpdateMenus(true);
     Image1->show();
+    MakePictures();
 }
 
 void TForm1::RecordHighScore()

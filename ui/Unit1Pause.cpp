@@ -43,6 +43,7 @@ void TForm1::ShowPauseScreen()
     Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->layoutSize()));
     ClientArea->update();
     imgPauseBall->show();
+    MakePictures();
     platform::EnableTimer(*PauseDrawTimer, true);
 }
 
