@@ -44,19 +44,24 @@ void FullRedrawAt4K(benchmark::State& state)
 }
 BENCHMARK(FullRedrawAt4K)->Unit(benchmark::kMillisecond);
 
-// Every frame a new scale: 4K fullscreen and a window of 2560 x 1440 in turn.
+// Every frame a new scale. With the argument 0, a scale not seen for a while: the client area
+// shrinks from 4K fullscreen in steps of 20 pixels, each a scale of its own. With 1, a scale
+// seen just before: fullscreen and a window of 2560 x 1440 in turn, as maximising and
+// restoring, or F11 twice, do.
 void FirstFrameAfterResize(benchmark::State& state)
 {
     FullScreenGame game;
-    const QSize sizes[] = {game.form.ClientArea->size(), QSize(2560, 1440)};
-    int next = 1;
+    const QSize full = game.form.ClientArea->size();
+    const bool seenBefore = state.range(0) == 1;
+    int step = 0;
     for (auto _ : state) {
-        game.form.ClientArea->resize(sizes[next]);
+        ++step;
+        const QSize size = seenBefore ? (step % 2 ? QSize(2560, 1440) : full) : full - QSize(20, 11) * (step % 80);
+        game.form.ClientArea->resize(size);
         game.form.ClientArea->repaint();
-        next ^= 1;
     }
 }
-BENCHMARK(FirstFrameAfterResize)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstFrameAfterResize)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

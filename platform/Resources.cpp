@@ -73,7 +73,7 @@ QString MasterFor(const QString& name, QSize size, QSize target, QString (*path)
 // each time. Only scales other than 1 and 2 read masters, so a game at those keeps none.
 QImage CachedMaster(const QString& path)
 {
-    constexpr int kCachedBytes = 16 << 20;
+    constexpr int kCachedBytes = 12 << 20;
     static QCache<QString, QImage> masters(kCachedBytes);
     if (const QImage* cached = masters.object(path))
         return *cached;
@@ -91,12 +91,8 @@ QImage Resampled(const QImage& part, QSize target)
     return part.size() == target ? part : part.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-}  // namespace
-
-QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target)
+QImage MakeSlots(const QString& name, QSize slot, QSize grid, QSize target)
 {
-    if (name.isEmpty() || slot.isEmpty() || grid.isEmpty() || target.isEmpty())
-        return {};
     const QImage source = CachedMaster(MasterFor(name, slot, target, BitmapMasterPath));
     if (source.isNull())
         return {};
@@ -110,6 +106,25 @@ QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target
         for (int col = 0; col < grid.width(); ++col)
             painter.drawImage(QPoint(col * target.width(), row * target.height()),
                               Resampled(source.copy(QRect(QPoint(col * pitch.width(), row * pitch.height()), pitch)), target));
+    return sheet;
+}
+
+}  // namespace
+
+QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target)
+{
+    if (name.isEmpty() || slot.isEmpty() || grid.isEmpty() || target.isEmpty())
+        return {};
+    // The sheets made last are kept: a window maximised and restored, or made fullscreen and
+    // back, comes back to a scale it had, and its first frame then needs no resampling.
+    constexpr int kKeptBytes = 16 << 20;
+    static QCache<QString, QImage> made(kKeptBytes);
+    const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(target.width()).arg(target.height());
+    if (const QImage* kept = made.object(key))
+        return *kept;
+    const QImage sheet = MakeSlots(name, slot, grid, target);
+    if (!sheet.isNull())
+        made.insert(key, new QImage(sheet), int(std::min<qsizetype>(sheet.sizeInBytes(), kKeptBytes)));
     return sheet;
 }
 

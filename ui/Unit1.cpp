@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -32,6 +33,7 @@ constexpr int PauseDrawInterval = 50;
 constexpr int AwardLeft = 160;
 constexpr int AwardDesignWidth = 475;
 constexpr int AwardHeight = 29;
+constexpr QPoint StartPicturePlace(104, 136);
 constexpr QSize StartPictureSize(640, 450);
 constexpr QSize PauseBallSize(155, 156);
 
@@ -141,7 +143,7 @@ void TForm1::CreateMenus()
 void TForm1::CreatePictures()
 {
     Image1 = new QLabel(ClientArea);
-    PlaceControl(Image1, QRect(QPoint(104, 136), StartPictureSize));
+    PlaceControl(Image1, QRect(StartPicturePlace, StartPictureSize));
 
     imgPauseBall = new QLabel(ClientArea);
     PlaceControl(imgPauseBall, QRect(QPoint(0, 0), PauseBallSize));
@@ -227,7 +229,7 @@ void TForm1::FormCreate()
 void TForm1::FitWindow()
 {
     if (IsLargeScreen()) {
-        move(100, 20);
+        PlaceWindow(QPoint(100, 20), QSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight));
         // Room for the super board, its last bevel included, under the status panel.
         ClientArea->setLayoutSize(QSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight));
         SetLayoutRect(ProgressBar1, QRect(0, BarTop, 320, BarHeight));
@@ -235,7 +237,7 @@ void TForm1::FitWindow()
     } else {
         // The small layout fixes the outer size, whatever frame the platform puts around it.
         constexpr QSize OuterSize(800, 568);
-        move(5, 0);
+        PlaceWindow(QPoint(5, 0), OuterSize);
         SetLayoutRect(ProgressBar1, QRect(0, BarTop, 240, BarHeight));
         mmiSuper->setEnabled(false);
         KeepOuterSize(this, [this, OuterSize](QSize frame) {
@@ -243,6 +245,18 @@ void TForm1::FitWindow()
             LayOutClientArea();
         });
     }
+}
+
+// The described place, moved no more than needed to keep a window of `size` on a screen
+// narrower or lower than the place expects.
+void TForm1::PlaceWindow(QPoint place, QSize size)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        place.setX(std::max(room.left(), std::min(place.x(), room.right() + 1 - size.width())));
+        place.setY(std::max(room.top(), std::min(place.y(), room.bottom() + 1 - size.height())));
+    }
+    move(place);
 }
 
 // Opens the window at its layout's size and places the panel's controls in it.
@@ -261,8 +275,10 @@ void TForm1::PlaceControls()
     PlaceControl(Panel1, QRect(0, 0, width, PanelHeight));
     // The banner is anchored to the left and right edges: it widens with the window.
     PlaceControl(lblAward, QRect(AwardLeft, PanelHeight, AwardDesignWidth + width - DesignWidth, AwardHeight));
-    for (QWidget* control : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(imgPauseBall),
-                             static_cast<QWidget*>(ProgressBar1)})
+    // The start picture stays whole in a layout lower than its place expects.
+    const int pictureTop = std::max(0, std::min(StartPicturePlace.y(), ClientArea->layoutSize().height() - StartPictureSize.height()));
+    PlaceControl(Image1, QRect(QPoint(StartPicturePlace.x(), pictureTop), StartPictureSize));
+    for (QWidget* control : {static_cast<QWidget*>(imgPauseBall), static_cast<QWidget*>(ProgressBar1)})
         PlaceControl(control, LayoutRect(control));
     for (QLabel* label : Panel1->findChildren<QLabel*>()) {
         label->setFont(ScaledFont(label));

@@ -183,6 +183,7 @@ private:
     void ShowCount(QLabel* label, std::int32_t count);
     void CreatePictures();
     void CreateTimers();
+    void PlaceWindow(QPoint place, QSize size);
     void LayOutClientArea();
     void PlaceControls();
     void MakePictures();
