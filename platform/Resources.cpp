@@ -15,11 +15,6 @@ constexpr int kDoubleScale = 2;
 // The scales masters are made at, smallest first; 1 is the plain file.
 constexpr int kMasterScales[] = {1, kDoubleScale, 4};
 
-QString DoubleSizeName(const QString& name)
-{
-    return name + QStringLiteral("@2x");
-}
-
 QString ScaledName(const QString& name, int scale)
 {
     return scale == 1 ? name : name + QStringLiteral("@%1x").arg(scale);
@@ -142,34 +137,11 @@ QImage LoadBitmapResource(const QString& name, int scale)
         return {};
     const QString folder = QStringLiteral(":/bitmaps/");
     if (scale > 1) {
-        const QImage art = ReadImage(folder + DoubleSizeName(name) + QStringLiteral(".png"), "PNG");
+        const QImage art = ReadImage(folder + ScaledName(name, kDoubleScale) + QStringLiteral(".png"), "PNG");
         if (!art.isNull())
             return AtScale(art, kDoubleScale, scale);
     }
     return AtScale(ReadImage(folder + name + QStringLiteral(".bmp"), "BMP"), 1, scale);
-}
-
-QImage LoadPictureResource(const QString& name, int scale)
-{
-    if (name.isEmpty())
-        return {};
-    const QString folder = QStringLiteral(":/pictures/");
-    if (scale > 1) {
-        const QImage art = ReadJpeg(folder + DoubleSizeName(name) + QStringLiteral(".jpg"));
-        if (!art.isNull())
-            return AtScale(art, kDoubleScale, scale);
-    }
-    return AtScale(ReadJpeg(folder + name + QStringLiteral(".jpg")), 1, scale);
-}
-
-QImage ArtForScreen(const QImage& art, qreal devicePixelRatio)
-{
-    if (art.isNull() || qFuzzyCompare(art.devicePixelRatio(), devicePixelRatio))
-        return art;
-    QImage fitted = art.scaled((art.deviceIndependentSize() * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation);
-    fitted.setDevicePixelRatio(devicePixelRatio);
-    return fitted;
 }
 
 QByteArray LoadResourceData(const QString& path)

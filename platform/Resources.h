@@ -12,10 +12,6 @@ namespace platform {
 // double-size file the 1x bitmap is enlarged. A null image when there is none.
 QImage LoadBitmapResource(const QString& name, int scale = 1);
 
-// The embedded JPEG picture of that name made for `scale` (":/pictures/<name>.jpg", or
-// "<name>@2x.jpg" above scale 1), as LoadBitmapResource picks its bitmaps.
-QImage LoadPictureResource(const QString& name, int scale = 1);
-
 // The embedded bitmap of that name, a grid of `grid` slots (columns, rows) of `slot` pixels each
 // at scale 1, made anew with every slot exactly `target` device pixels: each slot is resampled
 // on its own from the smallest master made at a scale large enough for it (1x, @2x, @4x; the
@@ -26,10 +22,6 @@ QImage LoadBitmapSlots(const QString& name, QSize slot, QSize grid, QSize target
 // The embedded JPEG picture of that name, `size` pixels at scale 1, resampled to `target`
 // device pixels from the smallest master large enough, as LoadBitmapSlots picks them.
 QImage LoadPictureAtSize(const QString& name, QSize size, QSize target);
-
-// `art` (made for its own device pixel ratio) for a screen of `devicePixelRatio`: unchanged
-// when the ratios agree, else smoothly resized to the screen's device pixels.
-QImage ArtForScreen(const QImage& art, qreal devicePixelRatio);
 
 // The raw bytes of an embedded file by its resource path (":/pictures/Start.jpg");
 // empty when there is none.

@@ -84,11 +84,6 @@ bool SameArtworkScale(SurfaceScale a, SurfaceScale b)
 
 }  // namespace
 
-int ArtworkScale(qreal devicePixelRatio)
-{
-    return devicePixelRatio > 1 ? 2 : 1;
-}
-
 bool SurfaceScale::isWhole() const
 {
     return x == y && (x == 1 || x == 2);

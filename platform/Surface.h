@@ -20,10 +20,6 @@ struct Pen {
     int width = 1;
 };
 
-// The scale of the artwork drawn for a screen of that device pixel ratio: 1 up to a ratio of
-// 1, else 2 (fractional ratios show the double-size artwork scaled down).
-int ArtworkScale(qreal devicePixelRatio);
-
 // Device pixels per logical pixel, on each axis. The two may differ a little: a layout scaled by
 // a fraction keeps its cell pitch whole device pixels on both axes.
 struct SurfaceScale {
