@@ -81,42 +81,42 @@ TForm1::~TForm1()
 
 void TForm1::CreateMenus()
 {
-    G1 = menuBar()->addMenu(QStringLiteral("游戏(&G)"));
+    G1 = menuBar()->addMenu(tr("游戏(&G)"));
     difficultyGroup_ = new QActionGroup(this);
     difficultyGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    mmiEasy = AddRadioItem(G1, difficultyGroup_, QStringLiteral("容易(&E)"), Qt::Key_F1);
-    mmiNormal = AddRadioItem(G1, difficultyGroup_, QStringLiteral("普通(&N)"), Qt::Key_F2);
-    mmiHard = AddRadioItem(G1, difficultyGroup_, QStringLiteral("困难(&H)"), Qt::Key_F3);
-    mmiSuper = AddRadioItem(G1, difficultyGroup_, QStringLiteral("超级(&S)"), Qt::Key_F4);
+    mmiEasy = AddRadioItem(G1, difficultyGroup_, tr("容易(&E)"), Qt::Key_F1);
+    mmiNormal = AddRadioItem(G1, difficultyGroup_, tr("普通(&N)"), Qt::Key_F2);
+    mmiHard = AddRadioItem(G1, difficultyGroup_, tr("困难(&H)"), Qt::Key_F3);
+    mmiSuper = AddRadioItem(G1, difficultyGroup_, tr("超级(&S)"), Qt::Key_F4);
     G1->addSeparator();
-    mmiQuit = AddItem(G1, QStringLiteral("放弃(&Q)"), Qt::Key_F8);
+    mmiQuit = AddItem(G1, tr("放弃(&Q)"), Qt::Key_F8);
     G1->addSeparator();
-    mmiExit = AddItem(G1, QStringLiteral("退出(&X)"), Qt::Key_Delete);
+    mmiExit = AddItem(G1, tr("退出(&X)"), Qt::Key_Delete);
 
-    S1 = menuBar()->addMenu(QStringLiteral("选项(&S)"));
-    mmiPrompt = AddItem(S1, QStringLiteral("提示(&I)"), Qt::Key_F5);
-    mmiReset = AddItem(S1, QStringLiteral("重新冼牌(&R)"), Qt::Key_F6);
+    S1 = menuBar()->addMenu(tr("选项(&S)"));
+    mmiPrompt = AddItem(S1, tr("提示(&I)"), Qt::Key_F5);
+    mmiReset = AddItem(S1, tr("重新冼牌(&R)"), Qt::Key_F6);
     mmiPrompt->setEnabled(false);
     mmiReset->setEnabled(false);
     S1->addSeparator();
     tileSetGroup_ = new QActionGroup(this);
-    mmiAnimal1 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("神奇宝贝"));
-    mmiAnimal2 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("水晶宝贝"));
-    mmiAnimal4 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("水晶水果"));
-    mmiAnimal3 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("极品水晶"));
+    mmiAnimal1 = AddRadioItem(S1, tileSetGroup_, tr("神奇宝贝"));
+    mmiAnimal2 = AddRadioItem(S1, tileSetGroup_, tr("水晶宝贝"));
+    mmiAnimal4 = AddRadioItem(S1, tileSetGroup_, tr("水晶水果"));
+    mmiAnimal3 = AddRadioItem(S1, tileSetGroup_, tr("极品水晶"));
     S1->addSeparator();
-    mmiMusic = AddItem(S1, QStringLiteral("背景音乐(&M)"));
+    mmiMusic = AddItem(S1, tr("背景音乐(&M)"));
     mmiMusic->setCheckable(true);
     mmiMusic->setEnabled(false);
     mmiMusic->setVisible(false);
-    mmiSound = AddItem(S1, QStringLiteral("游戏音效(&S)"));
+    mmiSound = AddItem(S1, tr("游戏音效(&S)"));
     mmiSound->setCheckable(true);
     S1->addSeparator();
-    mmiTopScore = AddItem(S1, QStringLiteral("排行榜(&N)..."));
+    mmiTopScore = AddItem(S1, tr("排行榜(&N)..."));
 
-    mmiHelp = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-    mmiReadMe = AddItem(mmiHelp, QStringLiteral("游戏说明"));
-    mmiAbout = AddItem(mmiHelp, QStringLiteral("关于(&A)"));
+    mmiHelp = menuBar()->addMenu(tr("帮助(&H)"));
+    mmiReadMe = AddItem(mmiHelp, tr("游戏说明"));
+    mmiAbout = AddItem(mmiHelp, tr("关于(&A)"));
 
     connect(mmiEasy, &QAction::triggered, this, &TForm1::mmiEasyClick);
     connect(mmiNormal, &QAction::triggered, this, &TForm1::mmiNormalClick);
@@ -213,13 +213,13 @@ void TForm1::FitWindow()
         move(100, 20);
         // Room for the super board, its last bevel included, under the status panel.
         ClientArea->setFixedSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight);
-        ProgressBar1->setFixedWidth(320);
+        ProgressBar1->setMaximumWidth(320);
         LayOutClientArea();
     } else {
         // The small layout fixes the outer size, whatever frame the platform puts around it.
         constexpr QSize OuterSize(800, 568);
         move(5, 0);
-        ProgressBar1->setFixedWidth(240);
+        ProgressBar1->setMaximumWidth(240);
         mmiSuper->setEnabled(false);
         KeepOuterSize(this, [this, OuterSize](QSize frame) {
             ClientArea->setFixedSize(OuterSize - frame - QSize(0, menuBar()->sizeHint().height()));
@@ -281,7 +281,7 @@ void TForm1::FormClose()
     try {
         SaveSettings();
     } catch (const platform::IniWriteError& error) {
-        platform::ShowErrorBox(this, QString::fromUtf8(error.what()));
+        platform::ShowWriteError(this, error.path());
     }
     if (Engine)
         EndGame();

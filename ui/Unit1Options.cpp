@@ -8,6 +8,7 @@
 #include "Unit2.h"
 #include "engine/Global.h"
 #include "platform/Desktop.h"
+#include "platform/Language.h"
 #include "platform/ProgressBar.h"
 #include "platform/Sound.h"
 
@@ -31,9 +32,35 @@ QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, 
     auto* label = new QLabel(text, panel);
     label->setFont(PixelFont(QString::fromUtf16(SongFamily), 16));
     label->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour.name()));
-    label->setGeometry(left, 4, width, 17);
+    // A caption longer than designed (in another language) takes the room its text needs.
+    label->setGeometry(left, 4, std::max(width, label->sizeHint().width()), 17);
     label->setProperty("designLeft", left);
     return label;
+}
+
+// The room a value label needs for the widest of the texts it can show.
+int WidestText(const QLabel* label, const QStringList& texts)
+{
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, label->fontMetrics().horizontalAdvance(text));
+    return widest;
+}
+
+QStringList DifficultyNames()
+{
+    QStringList names;
+    for (int difficulty = 0; difficulty < DifficultyCount; ++difficulty)
+        names.append(DifficultyName(difficulty));
+    return names;
+}
+
+QStringList LevelCaptions()
+{
+    QStringList captions;
+    for (int level = 1; level <= LevelCount; ++level)
+        captions.append(LevelCaption(level));
+    return captions;
 }
 
 int DesignLeft(const QLabel* label)
@@ -65,15 +92,15 @@ void TForm1::CreateStatusPanel()
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(252, 4, 240, 17);
 
-    Label1 = AddPanelLabel(Panel1, 12, 48, QStringLiteral("难度: "), CaptionColour);
+    Label1 = AddPanelLabel(Panel1, 12, 48, tr("难度: "), CaptionColour);
     lblDiff = AddPanelLabel(Panel1, 60, 8, QStringLiteral("I"), ValueColour);
-    Label2 = AddPanelLabel(Panel1, 100, 40, QStringLiteral("级别:"), CaptionColour);
+    Label2 = AddPanelLabel(Panel1, 100, 40, tr("级别:"), CaptionColour);
     lblLevel = AddPanelLabel(Panel1, 144, 72, QStringLiteral("5  无变化"), ValueColour);
-    Label4 = AddPanelLabel(Panel1, 546, 48, QStringLiteral("重排: "), CaptionColour);
+    Label4 = AddPanelLabel(Panel1, 546, 48, tr("重排: "), CaptionColour);
     lblReSet = AddPanelLabel(Panel1, 594, 8, QStringLiteral("3"), ValueColour);
-    Label6 = AddPanelLabel(Panel1, 618, 48, QStringLiteral("提示: "), CaptionColour);
+    Label6 = AddPanelLabel(Panel1, 618, 48, tr("提示: "), CaptionColour);
     lblPrompt = AddPanelLabel(Panel1, 666, 8, QStringLiteral("7"), ValueColour);
-    Label8 = AddPanelLabel(Panel1, 682, 48, QStringLiteral("得分: "), CaptionColour);
+    Label8 = AddPanelLabel(Panel1, 682, 48, tr("得分: "), CaptionColour);
     lblScore = AddPanelLabel(Panel1, 730, 40, QStringLiteral("12000"), ValueColour);
 }
 
@@ -81,6 +108,10 @@ void TForm1::CreateStatusPanel()
 // 782-pixel-wide window, and the countdown bar is centred. A count wider than its design width
 // moves itself and the labels before it to the left, so that it never runs into the caption
 // after it nor out of the panel, and the bar moves left as far as they need.
+// The left-hand labels stand at their design places unless a caption or the widest name before
+// them takes more room, as in a language whose words are longer; the bar then keeps clear of
+// the widest level name and, where the room between the two groups is less than its width,
+// gets narrower.
 void TForm1::LayOutPanel()
 {
     const int shift = Panel1->width() - DesignWidth;
@@ -88,11 +119,18 @@ void TForm1::LayOutPanel()
     for (auto [caption, value] : {std::pair{Label8, lblScore}, {Label6, lblPrompt}, {Label4, lblReSet}}) {
         const int left = std::min(DesignLeft(value) + shift, limit - value->width());
         value->move(left, value->y());
-        caption->move(left - (DesignLeft(value) - DesignLeft(caption)), caption->y());
+        caption->move(left - std::max(DesignLeft(value) - DesignLeft(caption), caption->width()), caption->y());
         limit = caption->x() - ValueGap;
     }
+    int end = 0;
+    for (auto [label, room] : {std::pair{Label1, Label1->width()}, {lblDiff, WidestText(lblDiff, DifficultyNames()) + ValueGap},
+                               {Label2, Label2->width()}, {lblLevel, WidestText(lblLevel, LevelCaptions()) + ValueGap}}) {
+        label->move(std::max(DesignLeft(label), end), label->y());
+        end = label->x() + room;
+    }
+    ProgressBar1->resize(std::min(ProgressBar1->maximumWidth(), limit - end), ProgressBar1->height());
     const int centred = (Panel1->width() - ProgressBar1->width()) / 2;
-    ProgressBar1->move(std::min(centred, limit - ProgressBar1->width()), ProgressBar1->y());
+    ProgressBar1->move(std::max(end, std::min(centred, limit - ProgressBar1->width())), ProgressBar1->y());
 }
 
 void TForm1::ShowLevel() { SetValue(lblLevel, LevelCaption(Engine->Params->Level)); }
@@ -171,17 +209,17 @@ void TForm1::mmiAnimalClick(int sheet)
 
 void TForm1::mmiReadMeClick()
 {
-    const QString name = QStringLiteral("ReadMe.txt");
+    const QString name = platform::LocalisedFileName(QStringLiteral("ReadMe.txt"));
     const QString readMe = QDir::current().absoluteFilePath(name);
     if (!QFileInfo(readMe).isFile())
-        ShowMenuMessage(QStringLiteral("找不到游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
+        ShowMenuMessage(tr("找不到游戏说明文件%1！").arg(name), MessageLayout);
     else if (!platform::OpenTextFile(readMe))
-        ShowMenuMessage(QStringLiteral("无法打开游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
+        ShowMenuMessage(tr("无法打开游戏说明文件%1！").arg(name), MessageLayout);
 }
 
 void TForm1::mmiAboutClick()
 {
-    ShowMenuMessage(ProgramTitle() + QStringLiteral("\r\r作者：Zenkara之星 开发组"), AboutLayout);
+    ShowMenuMessage(tr("%1\r\r作者：Zenkara之星 开发组").arg(ProgramTitle()), AboutLayout);
 }
 
 // A box opened from a menu pauses a running game behind it and resumes it when it closes.
