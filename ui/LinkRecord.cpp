@@ -85,6 +85,10 @@ constexpr std::array GridColumnWidths{28, 62, 64, 98};
 // Each cell is followed by its grid line, which a table view draws inside the section.
 constexpr int GridLineWidth = 1;
 constexpr int ComboItemHeight = 15;
+constexpr QSize DesignSize(370, 254);
+constexpr int ListDesignWidth = 77;
+// Between the list of difficulties and the dialog's right edge.
+constexpr int ListMargin = DesignSize.width() - 284 - ListDesignWidth;
 constexpr std::array GridHeader{QT_TRANSLATE_NOOP("TTopScore", "排名"), QT_TRANSLATE_NOOP("TTopScore", "姓  名"),
                                 QT_TRANSLATE_NOOP("TTopScore", "成  绩"), QT_TRANSLATE_NOOP("TTopScore", "时  间")};
 
@@ -119,10 +123,14 @@ TTopScore::TTopScore(QWidget* owner)
     : TGameDialog(owner, FixedDialogFlags)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    HoldSize(this, QSize(370, 254));
+    HoldSize(this, DesignSize);
     CentreOnBlack(this);
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
     CreateControls();
+    // The dialog widens as far as a longer list of difficulties needs, keeping its design margin.
+    const int listRight = ComboBox1->x() + ComboBox1->width() + ListMargin;
+    if (listRight > DesignSize.width())
+        HoldSize(this, QSize(listRight, DesignSize.height()));
     FormCreate();
 }
 
@@ -154,7 +162,8 @@ void TTopScore::CreateControls()
     for (int i = 0; i < ComboBox1->count(); ++i)
         ComboBox1->setItemData(i, QSize(0, ComboItemHeight), Qt::SizeHintRole);
     ComboBox1->move(284, 28);
-    ComboBox1->setFixedWidth(77);
+    // Where a difficulty's name is longer than designed (in another language), the list widens.
+    ComboBox1->setFixedWidth(std::max(ListDesignWidth, ComboBox1->sizeHint().width()));
     ComboBox1->setFocusPolicy(Qt::ClickFocus);
     connect(ComboBox1, &TCloseUpComboBox::closedUp, this, &TTopScore::ComboBox1CloseUp);
 }

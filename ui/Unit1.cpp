@@ -2,6 +2,7 @@
 
 #include "ClientArea.h"
 #include "DialogLook.h"
+#include "PauseBall.h"
 #include "engine/Global.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
@@ -151,7 +152,7 @@ void TForm1::CreatePictures()
     Image1->setGeometry(QRect(QPoint(104, 136), start.deviceIndependentSize().toSize()));
 
     imgPauseBall = new QLabel(ClientArea);
-    const QImage ball = platform::ArtForScreen(platform::LoadBitmapResource(QStringLiteral("PauseBall"), scale), ratio);
+    const QImage ball = platform::ArtForScreen(PauseBallPicture(scale), ratio);
     if (!ball.isNull())
         imgPauseBall->setPixmap(QPixmap::fromImage(ball));
     imgPauseBall->resize(ball.isNull() ? QSize(155, 156) : ball.deviceIndependentSize().toSize());

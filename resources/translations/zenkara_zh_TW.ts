@@ -102,6 +102,13 @@
     </message>
 </context>
 <context>
+    <name>PauseBall</name>
+    <message>
+        <source>暂停</source>
+        <translation>暫停</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>游戏(&amp;G)</source>
