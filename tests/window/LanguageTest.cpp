@@ -5,6 +5,7 @@
 #include "platform/ProgressBar.h"
 
 #include <QAbstractButton>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -80,6 +81,21 @@ TEST(Language, CLocaleIgnoresLanguage)
     }
     qputenv("LC_ALL", saved);
     qputenv("LANGUAGE", savedLanguage);
+}
+
+// The Help menu opens the instructions of the active language: each catalogue comes with them.
+TEST(Language, EveryLanguageHasItsInstructions)
+{
+    QStringList opened;
+    const QStringList catalogues = platform::EmbeddedCatalogues() << QString();
+    for (const QString& catalogue : catalogues) {
+        platform::UseLanguage(catalogue);
+        const QString name = platform::LocalisedFileName(QStringLiteral("ReadMe.txt"));
+        opened << name;
+        EXPECT_TRUE(QFileInfo::exists(QStringLiteral(ZENKARA_SOURCE_DIR "/resources/") + name)) << name.toStdString();
+    }
+    platform::UseLanguage(QString());
+    EXPECT_TRUE(opened.contains(QStringLiteral("ReadMe_en.txt")) && opened.contains(QStringLiteral("ReadMe.txt")));
 }
 
 }  // namespace
