@@ -192,7 +192,7 @@
     </message>
     <message>
         <source>时间到<byte value="xd"/>加时间能量100分</source>
-        <translation>Time&apos;s up!<byte value="xd"/>Time energy bonus: 100 points</translation>
+        <translation>Time&apos;s up!<byte value="xd"/>Time bonus: 100 points</translation>
     </message>
     <message>
         <source>Zenkara V5</source>
