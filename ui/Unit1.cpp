@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "BoardAccessible.h"
 #include "ClientArea.h"
 #include "DialogLook.h"
 #include "engine/Global.h"
@@ -55,12 +56,16 @@ TForm1::TForm1(QWidget* parent)
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Where the desktop gives the window more room than its layout, the client area stays
     // centred in it, on the window's black.
+    InstallBoardAccessibility();
     auto* backdrop = new QWidget(this);
     auto* centring = new QGridLayout(backdrop);
     centring->setContentsMargins(0, 0, 0, 0);
     ClientArea = new TClientArea(backdrop);
     centring->addWidget(ClientArea, 0, 0, Qt::AlignCenter);
     setCentralWidget(backdrop);
+    // The board takes the keys: the arrows and Space move and click its cursor.
+    ClientArea->setFocusPolicy(Qt::StrongFocus);
+    ClientArea->setFocus();
     ClientArea->onMousePress = [this](QMouseEvent* e) {
         FormMouseDown(e->button(), e->modifiers(), e->position().toPoint().x(), e->position().toPoint().y());
     };
@@ -254,7 +259,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         showMinimized();
-    else
+    else if (!FormKeyDown(event->key(), event->modifiers()))
         QMainWindow::keyPressEvent(event);
 }
 
