@@ -144,6 +144,7 @@ public:
     bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void PlaceCursorAtStart();
     void MoveCursor(int row, int col);
+    void RedrawCursor();
 
     // Status panel and options
     void ShowLevel();

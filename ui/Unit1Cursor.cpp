@@ -45,10 +45,18 @@ void TForm1::MoveCursor(int row, int col)
 {
     HoverCell = row * Engine->Params->Cols + col;
     HoverCandidate = HoverCell;
-    // The whole board again wipes the frame where it stood.
-    BlitBoard();
-    DrawHover(CellRect(col, row));
+    RedrawCursor();
     AnnounceBoardCursor(ClientArea, row, col);
+}
+
+// The whole board again, which wipes the frame where it stood, and the frame on the cursor's
+// cell. The keys' commands end with it, so that a player on the keys always sees the cursor.
+void TForm1::RedrawCursor()
+{
+    if (!Engine || Engine->Params->Paused)
+        return;
+    BlitBoard();
+    DrawHover(CellRect(CursorCol(), CursorRow()));
 }
 
 // Returns whether the key is one of the cursor's; those do nothing while paused or idle.
@@ -87,8 +95,8 @@ void TForm1::ClickCursorCell()
     const int col = CursorCol();
     FormMouseDown(Qt::LeftButton, Qt::NoModifier, BoardRect.Left + col * CellWidth + CellWidth / 2,
                   BoardRect.Top + row * CellHeight + CellHeight / 2);
-    // The click's redraw wiped the frame; a player on the keys keeps seeing where the cursor is.
-    // A cleared level has dealt a new board, with the cursor back at its start.
+    // The click's redraw wiped the frame. A cleared level has dealt a new board, with the
+    // cursor back at its start.
     if (!Engine || !Engine->Params->Playing || Engine->Params->Paused)
         return;
     MoveCursor(CursorRow(), CursorCol());

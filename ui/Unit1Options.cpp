@@ -139,6 +139,7 @@ void TForm1::mmiPromptClick()
         platform::PlaySound(QStringLiteral("SNDPROMPT"));
     params.SetHints(params.Hints - 1);
     Engine->ShowHint();
+    RedrawCursor();
 }
 
 void TForm1::mmiResetClick()
@@ -148,6 +149,7 @@ void TForm1::mmiResetClick()
     TGameParams& params = *Engine->Params;
     params.SetResets(params.Resets - 1);
     Engine->Reshuffle();
+    RedrawCursor();
     if (params.Resets == 0)
         mmiReset->setEnabled(false);
 }

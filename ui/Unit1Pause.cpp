@@ -67,7 +67,7 @@ void TForm1::FocusGained()
     Engine->Params->SetPaused(false);
     Engine->Changed(true);
     // Back at the board, the player finds the cursor where it stood.
-    DrawHover(CellRect(CursorCol(), CursorRow()));
+    RedrawCursor();
     platform::EnableTimer(*Timer1, true);
 }
 

@@ -53,15 +53,19 @@ TEST_F(KeyboardTest, PlaysAPairWithTheKeysAloneOnTheCursorTheMouseShares)
     EXPECT_EQ(BoardText(engine), EasyBoard({"..............", "..............", "..............",
                                             "..............", "..........dd.."}));
     EXPECT_EQ(engine.Params->Score, 10);
-    const TRect frame = form.CellRect(3, 5);
-    EXPECT_EQ(WindowPixel(frame.Left, frame.Top + 25), qRgb(84, 84, 116) & 0xffffff)
-        << "the cursor stays framed, grey under the blue tint, on the now empty cell";
+    const auto framed = [this, &form](int row, int col) {
+        const TRect frame = form.CellRect(col, row);
+        return WindowPixel(frame.Left, frame.Top + 25) == (qRgb(84, 84, 116) & 0xffffff);  // grey under the blue tint
+    };
+    EXPECT_TRUE(framed(5, 3)) << "the cursor stays framed on the now empty cell";
 
     const TRect tile = form.CellRect(10, 4);
     form.FormMouseMove(tile.Left + 20, tile.Top + 30);
     EXPECT_EQ(cursor(), std::pair(4, 10)) << "the mouse moves the cursor";
     press(Qt::Key_Right);
     EXPECT_EQ(cursor(), std::pair(4, 11)) << "and a key moves it away from the pointer";
+    QTest::keyClick(&form, Qt::Key_F5);
+    EXPECT_TRUE(framed(4, 11)) << "the hint's redraw keeps the cursor";
 
     engine.Params->SetPaused(true);
     press(Qt::Key_Left);
