@@ -12,8 +12,6 @@
 
 namespace {
 
-const char* const Context = "BoardAccessible";
-
 class TBoardTable;
 
 // One tile cell of the board, at (row, column) of the table.
@@ -86,7 +84,8 @@ public:
     QRect CellRect(int row, int col) const
     {
         const TRect cell = Form()->CellRect(col + 1, row + 1);
-        return {widget()->mapToGlobal(QPoint(cell.Left, cell.Top)), QSize(cell.Right - cell.Left, cell.Bottom - cell.Top)};
+        const QSize size(cell.Right - cell.Left, cell.Bottom - cell.Top);
+        return {widget()->mapToGlobal(QPoint(cell.Left, cell.Top)), size};
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -97,7 +96,9 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? QCoreApplication::translate(Context, "棋盘") : QAccessibleWidget::text(t);
+        if (t == QAccessible::Name)
+            return QCoreApplication::translate("BoardAccessible", "棋盘");
+        return QAccessibleWidget::text(t);
     }
     int childCount() const override { return CellCount() + QAccessibleWidget::childCount(); }
     QAccessibleInterface* child(int index) const override
@@ -111,8 +112,10 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        if (const auto* cell = dynamic_cast<const TBoardCell*>(child))
-            return cell->table() == this && cell->isValid() ? cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
+        if (const auto* cell = dynamic_cast<const TBoardCell*>(child)) {
+            const bool ours = cell->table() == this && cell->isValid();
+            return ours ? cell->rowIndex() * columnCount() + cell->columnIndex() : -1;
+        }
         const int index = QAccessibleWidget::indexOfChild(child);
         return index < 0 ? index : CellCount() + index;
     }
@@ -211,7 +214,7 @@ QString TBoardCell::text(QAccessible::Text t) const
     if (t == QAccessible::Name)
         return TileName(PatternSetting, table_->Tile(row_, col_));
     if (t == QAccessible::Description && table_->IsHinted(row_, col_))
-        return QCoreApplication::translate(Context, "提示");
+        return QCoreApplication::translate("BoardAccessible", "提示");
     return {};
 }
 

@@ -54,9 +54,9 @@ TForm1::TForm1(QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    InstallBoardAccessibility();
     // Where the desktop gives the window more room than its layout, the client area stays
     // centred in it, on the window's black.
-    InstallBoardAccessibility();
     auto* backdrop = new QWidget(this);
     auto* centring = new QGridLayout(backdrop);
     centring->setContentsMargins(0, 0, 0, 0);
