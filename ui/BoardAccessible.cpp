@@ -80,6 +80,8 @@ public:
         return (first || second) && Tile(row, col) != EmptyCell;
     }
     bool HasFocus() const { return widget()->hasFocus(); }
+    // The pause screen hides the board from the eyes, and so from assistive technology.
+    bool Hidden() const { return Engine()->Params->Paused; }
     // The cell's rectangle on the screen.
     QRect CellRect(int row, int col) const
     {
@@ -209,7 +211,7 @@ bool TBoardCell::isSelected() const { return isValid() && table_->IsSelected(row
 
 QString TBoardCell::text(QAccessible::Text t) const
 {
-    if (!isValid())
+    if (!isValid() || table_->Hidden())
         return {};
     if (t == QAccessible::Name)
         return TileName(PatternSetting, table_->Tile(row_, col_));
@@ -225,6 +227,7 @@ QAccessible::State TBoardCell::state() const
         state.invalid = true;
         return state;
     }
+    state.invisible = table_->Hidden();
     state.focusable = true;
     state.selectable = true;
     state.focused = table_->HasFocus() && table_->IsCursor(row_, col_);

@@ -6,7 +6,7 @@ class QWidget;
 // cells, the empty ring left out (row 0 and column 0 of the table are grid row 1 and column 1),
 // followed by the client area's own controls. Each cell is named after its tile or "空"; the
 // cursor's cell is the focused cell, the selected tile is selected and the hinted pair is
-// marqueed and described as "提示".
+// marqueed and described as "提示". While the game is paused the cells are invisible and unnamed.
 
 // Makes the main window's client area that table; call before the window is created.
 void InstallBoardAccessibility();

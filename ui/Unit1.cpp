@@ -154,6 +154,7 @@ void TForm1::CreatePictures()
     if (!start.isNull())
         Image1->setPixmap(QPixmap::fromImage(start));
     Image1->setGeometry(QRect(QPoint(104, 136), start.deviceIndependentSize().toSize()));
+    Image1->setAccessibleName(ProgramTitle());
 
     imgPauseBall = new QLabel(ClientArea);
     const QImage ball = platform::ArtForScreen(platform::LoadBitmapResource(QStringLiteral("PauseBall"), scale), ratio);
@@ -163,6 +164,7 @@ void TForm1::CreatePictures()
     // The status panel is a window of its own above the board: the ball moves under it.
     imgPauseBall->stackUnder(Panel1);
     imgPauseBall->hide();
+    imgPauseBall->setAccessibleName(tr("游戏暂停"));
 
     lblAward = new QLabel(ClientArea);
     lblAward->setGeometry(AwardLeft, PanelHeight, AwardDesignWidth, AwardHeight);

@@ -118,6 +118,10 @@ TEST_F(BoardAccessibilityTest, BoardIsATableOfTileCellsWithCursorSelectionAndHin
         EXPECT_EQ(table.cellAt(6, col)->text(QAccessible::Description), QStringLiteral("提示"));
     }
     EXPECT_FALSE(table.cellAt(6, 9)->state().marqueed);
+
+    form.Engine->Params->SetPaused(true);
+    EXPECT_TRUE(first->state().invisible);
+    EXPECT_EQ(name(0, 0), QString()) << "the pause hides the board";
 }
 
 }  // namespace
