@@ -1,5 +1,6 @@
 #include "Unit1.h"
 
+#include "BoardAccessible.h"
 #include "ClientArea.h"
 #include "DialogLook.h"
 #include "PauseBall.h"
@@ -54,6 +55,7 @@ TForm1::TForm1(QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    InstallBoardAccessibility();
     // Where the desktop gives the window more room than its layout, the client area stays
     // centred in it, on the window's black.
     auto* backdrop = new QWidget(this);
@@ -62,6 +64,9 @@ TForm1::TForm1(QWidget* parent)
     ClientArea = new TClientArea(backdrop);
     centring->addWidget(ClientArea, 0, 0, Qt::AlignCenter);
     setCentralWidget(backdrop);
+    // The board takes the keys: the arrows and Space move and click its cursor.
+    ClientArea->setFocusPolicy(Qt::StrongFocus);
+    ClientArea->setFocus();
     ClientArea->onMousePress = [this](QMouseEvent* e) {
         FormMouseDown(e->button(), e->modifiers(), e->position().toPoint().x(), e->position().toPoint().y());
     };
@@ -150,6 +155,7 @@ void TForm1::CreatePictures()
     if (!start.isNull())
         Image1->setPixmap(QPixmap::fromImage(start));
     Image1->setGeometry(QRect(QPoint(104, 136), start.deviceIndependentSize().toSize()));
+    Image1->setAccessibleName(ProgramTitle());
 
     imgPauseBall = new QLabel(ClientArea);
     const QImage ball = platform::ArtForScreen(PauseBallPicture(scale), ratio);
@@ -159,6 +165,7 @@ void TForm1::CreatePictures()
     // The status panel is a window of its own above the board: the ball moves under it.
     imgPauseBall->stackUnder(Panel1);
     imgPauseBall->hide();
+    imgPauseBall->setAccessibleName(tr("游戏暂停"));
 
     lblAward = new QLabel(ClientArea);
     lblAward->setGeometry(AwardLeft, PanelHeight, AwardDesignWidth, AwardHeight);
@@ -255,7 +262,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         showMinimized();
-    else
+    else if (!FormKeyDown(event->key(), event->modifiers()))
         QMainWindow::keyPressEvent(event);
 }
 

@@ -140,6 +140,12 @@ public:
     void FormMouseMove(int x, int y);
     TRect CellRect(int col, int row) const;
 
+    // The board cursor: HoverCell, framed as the hover highlight
+    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void PlaceCursorAtStart();
+    void MoveCursor(int row, int col);
+    void RedrawCursor();
+
     // Status panel and options
     void ShowLevel();
     void ShowDifficulty();
@@ -181,6 +187,9 @@ private:
     void NewBoard();
     void FlashPass(const platform::Pen& first, const platform::Pen& second);
     void DrawHover(const TRect& rect);
+    int CursorRow() const;
+    int CursorCol() const;
+    void ClickCursorCell();
     void ShowMenuMessage(const QString& text, int layout);
     platform::Surface& Canvas();
 

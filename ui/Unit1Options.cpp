@@ -68,10 +68,21 @@ int DesignLeft(const QLabel* label)
     return label->property("designLeft").toInt();
 }
 
+// The caption whose buddy the value label is.
+QString CaptionOf(const QLabel* value)
+{
+    for (const QLabel* caption : value->parentWidget()->findChildren<QLabel*>())
+        if (caption->buddy() == value)
+            return caption->text().trimmed();
+    return {};
+}
+
 void SetValue(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->adjustSize();
+    // Assistive technology reads the value with its caption.
+    label->setAccessibleName(CaptionOf(label) + QLatin1Char(' ') + text);
 }
 
 }  // namespace
@@ -91,17 +102,23 @@ void TForm1::CreateStatusPanel()
     ProgressBar1->setPosition(BarMaximum);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(252, 4, 240, 17);
+    ProgressBar1->setAccessibleName(tr("剩余时间"));
 
+    // The values start empty: a game start fills them before the panel shows, and assistive
+    // technology, which reads the hidden panel too, finds no made-up values before the first game.
     Label1 = AddPanelLabel(Panel1, 12, 48, tr("难度: "), CaptionColour);
-    lblDiff = AddPanelLabel(Panel1, 60, 8, QStringLiteral("I"), ValueColour);
+    lblDiff = AddPanelLabel(Panel1, 60, 8, QString(), ValueColour);
     Label2 = AddPanelLabel(Panel1, 100, 40, tr("级别:"), CaptionColour);
-    lblLevel = AddPanelLabel(Panel1, 144, 72, QStringLiteral("5  无变化"), ValueColour);
+    lblLevel = AddPanelLabel(Panel1, 144, 72, QString(), ValueColour);
     Label4 = AddPanelLabel(Panel1, 546, 48, tr("重排: "), CaptionColour);
-    lblReSet = AddPanelLabel(Panel1, 594, 8, QStringLiteral("3"), ValueColour);
+    lblReSet = AddPanelLabel(Panel1, 594, 8, QString(), ValueColour);
     Label6 = AddPanelLabel(Panel1, 618, 48, tr("提示: "), CaptionColour);
-    lblPrompt = AddPanelLabel(Panel1, 666, 8, QStringLiteral("7"), ValueColour);
+    lblPrompt = AddPanelLabel(Panel1, 666, 8, QString(), ValueColour);
     Label8 = AddPanelLabel(Panel1, 682, 48, tr("得分: "), CaptionColour);
-    lblScore = AddPanelLabel(Panel1, 730, 40, QStringLiteral("12000"), ValueColour);
+    lblScore = AddPanelLabel(Panel1, 730, 40, QString(), ValueColour);
+    for (auto [caption, value] : {std::pair{Label1, lblDiff}, {Label2, lblLevel}, {Label4, lblReSet},
+                                  {Label6, lblPrompt}, {Label8, lblScore}})
+        caption->setBuddy(value);
 }
 
 // The right-hand labels keep their distance from the panel's right edge, as designed for a
@@ -160,6 +177,7 @@ void TForm1::mmiPromptClick()
         platform::PlaySound(QStringLiteral("SNDPROMPT"));
     params.SetHints(params.Hints - 1);
     Engine->ShowHint();
+    RedrawCursor();
 }
 
 void TForm1::mmiResetClick()
@@ -169,6 +187,7 @@ void TForm1::mmiResetClick()
     TGameParams& params = *Engine->Params;
     params.SetResets(params.Resets - 1);
     Engine->Reshuffle();
+    RedrawCursor();
     if (params.Resets == 0)
         mmiReset->setEnabled(false);
 }

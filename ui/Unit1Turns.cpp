@@ -113,6 +113,7 @@ void TForm1::NewBoard()
     ProgressBar1->setPosition(BarMaximum);
     Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->size()));
     Engine->DealBoard();
+    PlaceCursorAtStart();
     platform::EnableTimer(*Timer1, true);
 }
 
