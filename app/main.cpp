@@ -1,3 +1,4 @@
+#include "platform/Language.h"
 #include "platform/RegularFile.h"
 #include "ui/Unit1.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     platform::IgnoreFileSizeSignal();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zenkara"));  // the data folder's name
+    platform::UseDesktopLanguage();
     // One style everywhere, so the look and the bar colour do not depend on the desktop theme.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     TForm1 form;

@@ -27,7 +27,7 @@ install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comme
                 \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ZENKARA_DEB_GAMES_DIR}/zenkara\"
                 COMMAND_ERROR_IS_FATAL ANY)"
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/ReadMe.txt DESTINATION ${ZENKARA_DEB_DATA_DIR}
+install(FILES ${ZENKARA_INSTRUCTIONS} DESTINATION ${ZENKARA_DEB_DATA_DIR}
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
 install(FILES ${CMAKE_BINARY_DIR}/deb/zenkara.desktop DESTINATION share/applications
         COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
@@ -52,13 +52,21 @@ endif()
 # sources give the same package. Compressed when configuring, and again when either changes.
 function(zenkara_install_gzipped source destination)
   get_filename_component(name ${source} NAME)
-  set(gzipped ${CMAKE_BINARY_DIR}/deb/${name}.gz)
+  set(gzipped ${CMAKE_BINARY_DIR}/deb/${destination}/${name}.gz)
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/deb/${destination})
   execute_process(COMMAND gzip -9 --no-name --stdout ${source} OUTPUT_FILE ${gzipped} COMMAND_ERROR_IS_FATAL ANY)
   set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
   install(FILES ${gzipped} DESTINATION ${destination} COMPONENT ${ZENKARA_DEB_COMPONENT} EXCLUDE_FROM_ALL)
 endfunction()
 zenkara_install_gzipped(${ZENKARA_CHANGELOG} ${ZENKARA_DEB_DOC_DIR})
 zenkara_install_gzipped(${ZENKARA_MANUAL_PAGE} share/man/man6)
+# The translated manual pages, app/man/<language>/zenkara.6, each in its language's folder.
+file(GLOB translated_manual_pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/app/man/*/zenkara.6)
+foreach(page ${translated_manual_pages})
+  get_filename_component(language_dir ${page} DIRECTORY)
+  get_filename_component(language ${language_dir} NAME)
+  zenkara_install_gzipped(${page} share/man/${language}/man6)
+endforeach()
 
 # The package's version comes from the project; its changelog must open with that version.
 file(STRINGS ${ZENKARA_CHANGELOG} changelog_head LIMIT_COUNT 1)
@@ -82,10 +90,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zenkara maintainers <maintainers@users.noreply.c-seed-9e2e6bdf.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries come from the packager; the font of the Chinese texts and the opener of
-# ReadMe.txt are not linked, so they are named here. The Wayland plugin is only recommended:
+# The libraries come from the packager; the font of the Chinese texts, Qt's translations of its
+# own texts (the standard buttons) and the opener of ReadMe.txt are not linked, so they are
+# named here. The Wayland plugin is only recommended:
 # an X11-only machine runs the game without it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-arphic-uming)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 include(CPack)

@@ -1,5 +1,6 @@
 #include "engine/Link.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <climits>
@@ -22,7 +23,7 @@ struct AwardRule {
     int minGain;  // the rule holds for minGain <= gain <= maxGain
     int maxGain;
     std::vector<Change> changes;  // made in this order, each through the field's setter
-    const char* message;          // UTF-8
+    const char* message;          // UTF-8, translated when posted
 };
 
 // The first rule that holds applies; a gain between -5 and 1 earns nothing.
@@ -30,13 +31,13 @@ const std::vector<AwardRule>& AwardRules()
 {
     static const std::vector<AwardRule> rules = {
         {6, INT_MAX, {{Counter::Resets, 3}, {Counter::Score, 1000}},
-         "恭喜，赠送3个生命点及1000分！"},
-        {4, 5, {{Counter::Resets, 1}, {Counter::Score, 500}}, "恭喜，赠送1个生命点及500分！"},
+         QT_TRANSLATE_NOOP("Awards", "恭喜，赠送3个生命点及1000分！")},
+        {4, 5, {{Counter::Resets, 1}, {Counter::Score, 500}}, QT_TRANSLATE_NOOP("Awards", "恭喜，赠送1个生命点及500分！")},
         {3, 3, {{Counter::Score, 300}, {Counter::Resets, 1}, {Counter::Hints, 1}},
-         "恭喜，赠送1个提示点、1个生命点及300分！"},
-        {2, 2, {{Counter::Score, 100}}, "恭喜，赠送100分！"},
-        {INT_MIN, -8, {{Counter::Resets, -1}}, "噢......太差了，减生命点1！"},
-        {-7, -6, {{Counter::Hints, -1}}, "噢......太差了，减提示点1！"},
+         QT_TRANSLATE_NOOP("Awards", "恭喜，赠送1个提示点、1个生命点及300分！")},
+        {2, 2, {{Counter::Score, 100}}, QT_TRANSLATE_NOOP("Awards", "恭喜，赠送100分！")},
+        {INT_MIN, -8, {{Counter::Resets, -1}}, QT_TRANSLATE_NOOP("Awards", "噢......太差了，减生命点1！")},
+        {-7, -6, {{Counter::Hints, -1}}, QT_TRANSLATE_NOOP("Awards", "噢......太差了，减提示点1！")},
     };
     return rules;
 }
@@ -80,7 +81,7 @@ void TLink::RemovePair()
             continue;
         for (const Change& change : rule.changes)
             Apply(*Params, change);
-        PostAward(QString::fromUtf8(rule.message));
+        PostAward(QCoreApplication::translate("Awards", rule.message));
         return;
     }
 }

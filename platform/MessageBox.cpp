@@ -1,5 +1,6 @@
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -27,6 +28,11 @@ void ShowErrorBox(QWidget* parent, const QString& text)
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                     WithLineBreaks(text), QMessageBox::Ok, parent);
     box.exec();
+}
+
+void ShowWriteError(QWidget* parent, const QString& path)
+{
+    ShowErrorBox(parent, QCoreApplication::translate("IniFile", "Unable to write to %1").arg(path));
 }
 
 }  // namespace platform

@@ -11,5 +11,7 @@ void ShowDesktopMessageBox(QWidget* parent, const QString& text, const QString& 
 
 // Shows an error (such as a failed settings write) the way the application reports errors.
 void ShowErrorBox(QWidget* parent, const QString& text);
+// The error box of a file that could not be written: "Unable to write to <full path>".
+void ShowWriteError(QWidget* parent, const QString& path);
 
 }  // namespace platform

@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QThread>
@@ -17,6 +16,7 @@
 namespace platform {
 namespace {
 
+const QString ShortDateFormat = QStringLiteral("yyyy/M/d");
 QString dataDirOverride;
 int screenHeightOverride = 0;
 double sleepScale = 1.0;
@@ -74,7 +74,7 @@ void SetScreenHeightForTesting(int height)
 
 QString CurrentShortDate()
 {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QDate::currentDate().toString(ShortDateFormat);
 }
 
 void Sleep(int milliseconds)

@@ -23,7 +23,8 @@ QString ChooseDataDir(const QString& executableDir, const QString& userDataDir);
 int ScreenHeight();
 void SetScreenHeightForTesting(int height);  // 0 restores the real one
 
-// Today's date in the system locale's short date format.
+// Today's date in the short form of the Simplified Chinese desktop, "2026/12/10" or "2027/1/5",
+// whatever the player's language: one score table may be filled under several languages.
 QString CurrentShortDate();
 
 // A blocking wait. Tests may scale every wait (0 makes them instant); the game keeps 1.

@@ -450,7 +450,8 @@ TEST(Texts, CreditsNameTheSourcesAndTheirLicencesAndTheInstructionsAreUtf8Naming
     const QString text = utf8(bytes);
     ASSERT_FALSE(utf8.hasError());
     for (const char* word : {"容易", "普通", "困难", "超级", "无变化", "从上到下", "从下到上", "上下分离", "左右分离",
-                             "从右到左", "从左到右", "上下集中", "左右集中", "F1", "F4", "F5", "F6", "F8", "F11", "1000"})
+                             "从右到左", "从左到右", "上下集中", "左右集中", "F1", "F4", "F5", "F6", "F8", "F11", "1000",
+                             "方向键", "Home", "PgUp", "空格"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(word))) << word;
 }
 

@@ -15,6 +15,7 @@ set -euo pipefail
 play=(
   build-essential cmake
   qt6-base-dev libsdl2-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev
   fonts-arphic-uming
 )

@@ -1,5 +1,6 @@
 #include "ui/DialogLook.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -117,7 +118,7 @@ private:
 
 QString ProgramTitle()
 {
-    return QStringLiteral("Zenkara之星 v1.04版");
+    return QCoreApplication::translate("DialogLook", "Zenkara之星 v1.04版");
 }
 
 QFont PixelFont(const QString& family, int pixelSize)
@@ -130,7 +131,9 @@ QFont PixelFont(const QString& family, int pixelSize)
         return true;
     }();
     Q_UNUSED(songFaceMapped);
-    QFont font(family);
+    // Each language names the face its script reads best in; the game's own texts use the Song face.
+    const bool song = family == QString::fromUtf16(SongFamily);
+    QFont font(song ? QCoreApplication::translate("DialogLook", "宋体") : family);
     font.setPixelSize(pixelSize);
     return font;
 }

@@ -31,7 +31,7 @@ void RecordHighScoreFor(QWidget* owner, int difficulty, const QString& scoreText
     try {
         RecordScore(difficulty, {name, score, platform::CurrentShortDate()});
     } catch (const platform::IniWriteError& error) {
-        platform::ShowErrorBox(owner, QString::fromUtf8(error.what()));
+        platform::ShowWriteError(owner, error.path());
     }
 }
 
@@ -85,8 +85,12 @@ constexpr std::array GridColumnWidths{28, 62, 64, 98};
 // Each cell is followed by its grid line, which a table view draws inside the section.
 constexpr int GridLineWidth = 1;
 constexpr int ComboItemHeight = 15;
-const QStringList GridHeader{QStringLiteral("排名"), QStringLiteral("姓  名"),
-                             QStringLiteral("成  绩"), QStringLiteral("时  间")};
+constexpr QSize DesignSize(370, 254);
+constexpr int ListDesignWidth = 77;
+// Between the list of difficulties and the dialog's right edge.
+constexpr int ListMargin = DesignSize.width() - 284 - ListDesignWidth;
+constexpr std::array GridHeader{QT_TRANSLATE_NOOP("TTopScore", "排名"), QT_TRANSLATE_NOOP("TTopScore", "姓  名"),
+                                QT_TRANSLATE_NOOP("TTopScore", "成  绩"), QT_TRANSLATE_NOOP("TTopScore", "时  间")};
 
 QTableWidget* CreateGrid(QWidget* parent)
 {
@@ -119,10 +123,14 @@ TTopScore::TTopScore(QWidget* owner)
     : TGameDialog(owner, FixedDialogFlags)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    HoldSize(this, QSize(370, 254));
+    HoldSize(this, DesignSize);
     CentreOnBlack(this);
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
     CreateControls();
+    // The dialog widens as far as a longer list of difficulties needs, keeping its design margin.
+    const int listRight = ComboBox1->x() + ComboBox1->width() + ListMargin;
+    if (listRight > DesignSize.width())
+        HoldSize(this, QSize(listRight, DesignSize.height()));
     FormCreate();
 }
 
@@ -131,18 +139,18 @@ void TTopScore::CreateControls()
     const QFont song = PixelFont(QString::fromUtf16(SongFamily), 15);
 
     // Created first so that it is first in the tab order and has the focus.
-    btnClose = new QPushButton(QStringLiteral("关      闭"), this);
+    btnClose = new QPushButton(tr("关      闭"), this);
     btnClose->setGeometry(284, 216, 75, 25);
     btnClose->setDefault(true);
     connect(btnClose, &QPushButton::clicked, this, &TTopScore::btnCloseClick);
 
-    btnClear = new QPushButton(QStringLiteral("清        除"), this);
+    btnClear = new QPushButton(tr("清        除"), this);
     btnClear->setGeometry(284, 176, 75, 25);
     connect(btnClear, &QPushButton::clicked, this, &TTopScore::btnClearClick);
 
     StringGrid1 = CreateGrid(this);
 
-    Label1 = new QLabel(QStringLiteral("难度:"), this);
+    Label1 = new QLabel(tr("难度:"), this);
     Label1->setGeometry(284, 8, 45, 17);
     Label1->setFont(song);
 
@@ -154,7 +162,8 @@ void TTopScore::CreateControls()
     for (int i = 0; i < ComboBox1->count(); ++i)
         ComboBox1->setItemData(i, QSize(0, ComboItemHeight), Qt::SizeHintRole);
     ComboBox1->move(284, 28);
-    ComboBox1->setFixedWidth(77);
+    // Where a difficulty's name is longer than designed (in another language), the list widens.
+    ComboBox1->setFixedWidth(std::max(ListDesignWidth, ComboBox1->sizeHint().width()));
     ComboBox1->setFocusPolicy(Qt::ClickFocus);
     connect(ComboBox1, &TCloseUpComboBox::closedUp, this, &TTopScore::ComboBox1CloseUp);
 }
@@ -178,7 +187,10 @@ void TTopScore::SetGridRow(int row, const QStringList& texts)
 
 void TTopScore::FillGrid()
 {
-    SetGridRow(0, GridHeader);
+    QStringList header;
+    for (const char* text : GridHeader)
+        header.append(tr(text));
+    SetGridRow(0, header);
     for (int r = 1; r <= ScoreCount; ++r) {
         const ScoreEntry& entry = ScoreTable[r - 1];
         SetGridRow(r, {QString::number(r), entry.Name, QString::number(entry.Score), entry.RecordTime});
@@ -198,7 +210,7 @@ void TTopScore::btnClearClick()
     try {
         SaveScores(difficulty);
     } catch (const platform::IniWriteError& error) {
-        platform::ShowErrorBox(this, QString::fromUtf8(error.what()));
+        platform::ShowWriteError(this, error.path());
         // The file kept its entries, so the table shows them again rather than defaults
         // that were never stored.
         LoadScores(difficulty);

@@ -1,7 +1,9 @@
 #include "Unit1.h"
 
+#include "BoardAccessible.h"
 #include "ClientArea.h"
 #include "DialogLook.h"
+#include "PauseBall.h"
 #include "engine/Global.h"
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
@@ -59,9 +61,13 @@ TForm1::TForm1(QWidget* parent)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    InstallBoardAccessibility();
     // The client area takes whatever room the window has and shows the layout scaled to it.
     ClientArea = new TClientArea(this);
     setCentralWidget(ClientArea);
+    // The board takes the keys: the arrows and Space move and click its cursor.
+    ClientArea->setFocusPolicy(Qt::StrongFocus);
+    ClientArea->setFocus();
     ClientArea->onMousePress = [this](QMouseEvent* e, QPoint at) { FormMouseDown(e->button(), e->modifiers(), at.x(), at.y()); };
     ClientArea->onMouseMove = [this](QMouseEvent*, QPoint at) { FormMouseMove(at.x(), at.y()); };
     ClientArea->onRescale = [this] { ClientAreaRescaled(); };
@@ -83,42 +89,42 @@ TForm1::~TForm1()
 
 void TForm1::CreateMenus()
 {
-    G1 = menuBar()->addMenu(QStringLiteral("游戏(&G)"));
+    G1 = menuBar()->addMenu(tr("游戏(&G)"));
     difficultyGroup_ = new QActionGroup(this);
     difficultyGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    mmiEasy = AddRadioItem(G1, difficultyGroup_, QStringLiteral("容易(&E)"), Qt::Key_F1);
-    mmiNormal = AddRadioItem(G1, difficultyGroup_, QStringLiteral("普通(&N)"), Qt::Key_F2);
-    mmiHard = AddRadioItem(G1, difficultyGroup_, QStringLiteral("困难(&H)"), Qt::Key_F3);
-    mmiSuper = AddRadioItem(G1, difficultyGroup_, QStringLiteral("超级(&S)"), Qt::Key_F4);
+    mmiEasy = AddRadioItem(G1, difficultyGroup_, tr("容易(&E)"), Qt::Key_F1);
+    mmiNormal = AddRadioItem(G1, difficultyGroup_, tr("普通(&N)"), Qt::Key_F2);
+    mmiHard = AddRadioItem(G1, difficultyGroup_, tr("困难(&H)"), Qt::Key_F3);
+    mmiSuper = AddRadioItem(G1, difficultyGroup_, tr("超级(&S)"), Qt::Key_F4);
     G1->addSeparator();
-    mmiQuit = AddItem(G1, QStringLiteral("放弃(&Q)"), Qt::Key_F8);
+    mmiQuit = AddItem(G1, tr("放弃(&Q)"), Qt::Key_F8);
     G1->addSeparator();
-    mmiExit = AddItem(G1, QStringLiteral("退出(&X)"), Qt::Key_Delete);
+    mmiExit = AddItem(G1, tr("退出(&X)"), Qt::Key_Delete);
 
-    S1 = menuBar()->addMenu(QStringLiteral("选项(&S)"));
-    mmiPrompt = AddItem(S1, QStringLiteral("提示(&I)"), Qt::Key_F5);
-    mmiReset = AddItem(S1, QStringLiteral("重新冼牌(&R)"), Qt::Key_F6);
+    S1 = menuBar()->addMenu(tr("选项(&S)"));
+    mmiPrompt = AddItem(S1, tr("提示(&I)"), Qt::Key_F5);
+    mmiReset = AddItem(S1, tr("重新冼牌(&R)"), Qt::Key_F6);
     mmiPrompt->setEnabled(false);
     mmiReset->setEnabled(false);
     S1->addSeparator();
     tileSetGroup_ = new QActionGroup(this);
-    mmiAnimal1 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("神奇宝贝"));
-    mmiAnimal2 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("水晶宝贝"));
-    mmiAnimal4 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("水晶水果"));
-    mmiAnimal3 = AddRadioItem(S1, tileSetGroup_, QStringLiteral("极品水晶"));
+    mmiAnimal1 = AddRadioItem(S1, tileSetGroup_, tr("神奇宝贝"));
+    mmiAnimal2 = AddRadioItem(S1, tileSetGroup_, tr("水晶宝贝"));
+    mmiAnimal4 = AddRadioItem(S1, tileSetGroup_, tr("水晶水果"));
+    mmiAnimal3 = AddRadioItem(S1, tileSetGroup_, tr("极品水晶"));
     S1->addSeparator();
-    mmiMusic = AddItem(S1, QStringLiteral("背景音乐(&M)"));
+    mmiMusic = AddItem(S1, tr("背景音乐(&M)"));
     mmiMusic->setCheckable(true);
     mmiMusic->setEnabled(false);
     mmiMusic->setVisible(false);
-    mmiSound = AddItem(S1, QStringLiteral("游戏音效(&S)"));
+    mmiSound = AddItem(S1, tr("游戏音效(&S)"));
     mmiSound->setCheckable(true);
     S1->addSeparator();
-    mmiTopScore = AddItem(S1, QStringLiteral("排行榜(&N)..."));
+    mmiTopScore = AddItem(S1, tr("排行榜(&N)..."));
 
-    mmiHelp = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-    mmiReadMe = AddItem(mmiHelp, QStringLiteral("游戏说明"));
-    mmiAbout = AddItem(mmiHelp, QStringLiteral("关于(&A)"));
+    mmiHelp = menuBar()->addMenu(tr("帮助(&H)"));
+    mmiReadMe = AddItem(mmiHelp, tr("游戏说明"));
+    mmiAbout = AddItem(mmiHelp, tr("关于(&A)"));
 
     connect(mmiEasy, &QAction::triggered, this, &TForm1::mmiEasyClick);
     connect(mmiNormal, &QAction::triggered, this, &TForm1::mmiNormalClick);
@@ -144,12 +150,14 @@ void TForm1::CreatePictures()
 {
     Image1 = new QLabel(ClientArea);
     PlaceControl(Image1, QRect(StartPicturePlace, StartPictureSize));
+    Image1->setAccessibleName(ProgramTitle());
 
     imgPauseBall = new QLabel(ClientArea);
     PlaceControl(imgPauseBall, QRect(QPoint(0, 0), PauseBallSize));
     // The status panel is a window of its own above the board: the ball moves under it.
     imgPauseBall->stackUnder(Panel1);
     imgPauseBall->hide();
+    imgPauseBall->setAccessibleName(tr("游戏暂停"));
 
     lblAward = new QLabel(ClientArea);
     lblAward->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -163,15 +171,13 @@ void TForm1::CreatePictures()
 // a hidden picture is made when it is shown, so that resizing during a game costs nothing here.
 void TForm1::MakePictures()
 {
-    MakePicture(Image1, platform::LoadPictureAtSize, QStringLiteral("Start"));
-    MakePicture(imgPauseBall,
-                [](const QString& name, QSize size, QSize target) {
-                    return platform::LoadBitmapSlots(name, size, QSize(1, 1), target);
-                },
-                QStringLiteral("PauseBall"));
+    MakePicture(Image1, [](QSize target) {
+        return platform::LoadPictureAtSize(QStringLiteral("Start"), StartPictureSize, target);
+    });
+    MakePicture(imgPauseBall, PauseBallPicture);
 }
 
-void TForm1::MakePicture(QLabel* label, QImage (*load)(const QString&, QSize, QSize), const QString& name)
+void TForm1::MakePicture(QLabel* label, const std::function<QImage(QSize target)>& make)
 {
     const QSize size = LayoutRect(label).size();
     const QSize target = ClientArea->view().ToDevice(QRect(QPoint(0, 0), size)).size();
@@ -179,7 +185,7 @@ void TForm1::MakePicture(QLabel* label, QImage (*load)(const QString&, QSize, QS
     const QPixmap shown = label->pixmap();
     if (label->isHidden() || (!shown.isNull() && shown.size() == target && shown.devicePixelRatio() == ratio))
         return;
-    QImage picture = load(name, size, target);
+    QImage picture = make(target);
     if (picture.isNull())
         return;
     picture.setDevicePixelRatio(ratio);
@@ -232,13 +238,13 @@ void TForm1::FitWindow()
         PlaceWindow(QPoint(100, 20), QSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight));
         // Room for the super board, its last bevel included, under the status panel.
         ClientArea->setLayoutSize(QSize(BoardBitmapWidth(SuperSize.Cols), BoardBitmapHeight(SuperSize.Rows) + PanelHeight));
-        SetLayoutRect(ProgressBar1, QRect(0, BarTop, 320, BarHeight));
+        ProgressBar1->setProperty(DesignWidthProperty, 320);
         LayOutClientArea();
     } else {
         // The small layout fixes the outer size, whatever frame the platform puts around it.
         constexpr QSize OuterSize(800, 568);
         PlaceWindow(QPoint(5, 0), OuterSize);
-        SetLayoutRect(ProgressBar1, QRect(0, BarTop, 240, BarHeight));
+        ProgressBar1->setProperty(DesignWidthProperty, 240);
         mmiSuper->setEnabled(false);
         KeepOuterSize(this, [this, OuterSize](QSize frame) {
             ClientArea->setLayoutSize(OuterSize - frame - QSize(0, menuBar()->sizeHint().height()));
@@ -320,7 +326,7 @@ void TForm1::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         showMinimized();
-    else
+    else if (!FormKeyDown(event->key(), event->modifiers()))
         QMainWindow::keyPressEvent(event);
 }
 
@@ -347,7 +353,7 @@ void TForm1::FormClose()
     try {
         SaveSettings();
     } catch (const platform::IniWriteError& error) {
-        platform::ShowErrorBox(this, QString::fromUtf8(error.what()));
+        platform::ShowWriteError(this, error.path());
     }
     if (Engine)
         EndGame();
@@ -384,7 +390,7 @@ void TForm1::MoveControl(QWidget* control, QPoint layout)
 
 void TForm1::SetLayoutFont(QWidget* control, const QFont& font)
 {
-    control->setProperty("layoutFontSize", font.pixelSize());
+    control->setProperty(LayoutFontSizeProperty, font.pixelSize());
     control->setFont(font);
 }
 
@@ -393,7 +399,7 @@ QFont TForm1::ScaledFont(const QWidget* control) const
 {
     QFont font = control->font();
     const double scale = ClientArea->view().Scale().y / ClientArea->devicePixelRatioF();
-    font.setPixelSize(std::max(1, int(std::lround(control->property("layoutFontSize").toInt() * scale))));
+    font.setPixelSize(std::max(1, int(std::lround(control->property(LayoutFontSizeProperty).toInt() * scale))));
     return font;
 }
 

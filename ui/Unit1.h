@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -145,11 +146,19 @@ public:
     TRect CellRect(int col, int row) const;
 
     // Controls have a rectangle in layout pixels; the client area's view places them.
+    static constexpr const char* LayoutFontSizeProperty = "layoutFontSize";
+    static constexpr const char* DesignWidthProperty = "designWidth";
     static void SetLayoutRect(QWidget* control, const QRect& layout);
     static QRect LayoutRect(const QWidget* control);
     static void SetLayoutFont(QWidget* control, const QFont& font);
     void PlaceControl(QWidget* control, const QRect& layout);
     void MoveControl(QWidget* control, QPoint layout);
+
+    // The board cursor: HoverCell, framed as the hover highlight
+    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void PlaceCursorAtStart();
+    void MoveCursor(int row, int col);
+    void RedrawCursor();
 
     // Status panel and options
     void ShowLevel();
@@ -187,7 +196,7 @@ private:
     void LayOutClientArea();
     void PlaceControls();
     void MakePictures();
-    void MakePicture(QLabel* label, QImage (*load)(const QString&, QSize, QSize), const QString& name);
+    void MakePicture(QLabel* label, const std::function<QImage(QSize target)>& make);
     void ClientAreaRescaled();
     QFont ScaledFont(const QWidget* control) const;
     void FitValue(QLabel* value);
@@ -200,6 +209,9 @@ private:
     void NewBoard();
     void FlashPass(const platform::Pen& first, const platform::Pen& second);
     void DrawHover(const TRect& rect);
+    int CursorRow() const;
+    int CursorCol() const;
+    void ClickCursorCell();
     void ShowMenuMessage(const QString& text, int layout);
     platform::Surface& Canvas();
 

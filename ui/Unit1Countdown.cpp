@@ -26,7 +26,7 @@ void TForm1::Timer1Timer()
         if (params.SoundOn)
             platform::PlaySound(QStringLiteral("SNDGAMEOVER"));
         params.SetScore(params.Score + 100);
-        platform::ShowDesktopMessageBox(this, QStringLiteral("时间到\r加时间能量100分"), QStringLiteral("Zenkara V5"));
+        platform::ShowDesktopMessageBox(this, tr("时间到\r加时间能量100分"), tr("Zenkara V5"));
         if (Engine)
             EndGame();
     }

@@ -1,6 +1,7 @@
 // The course of a game: the difficulty commands, the board's place on the window, the end.
 #include "Unit1.h"
 
+#include "BoardAccessible.h"
 #include "ClientArea.h"
 #include "LinkRecord.h"
 #include "platform/ProgressBar.h"
@@ -76,6 +77,7 @@ void TForm1::StartGame()
     }
     UpdateMenus(false);
     Engine->DealBoard();
+    PlaceCursorAtStart();
 }
 
 void TForm1::BlitBoard()
@@ -122,6 +124,7 @@ void TForm1::EndGame()
     imgPauseBall->hide();
     Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->layoutSize()));
     ClientArea->update();
+    AnnounceBoardReset(ClientArea);
     RecordHighScore();
     UpdateMenus(true);
     Image1->show();

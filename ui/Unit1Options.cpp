@@ -8,6 +8,7 @@
 #include "Unit2.h"
 #include "engine/Global.h"
 #include "platform/Desktop.h"
+#include "platform/Language.h"
 #include "platform/ProgressBar.h"
 #include "platform/Sound.h"
 
@@ -31,15 +32,54 @@ QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, 
     auto* label = new QLabel(text, panel);
     TForm1::SetLayoutFont(label, PixelFont(QString::fromUtf16(SongFamily), 16));
     label->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour.name()));
-    label->setGeometry(left, BarTop, width, BarHeight);
+    // A caption longer than designed (in another language) takes the room its text needs.
+    label->setGeometry(left, BarTop, std::max(width, label->sizeHint().width()), BarHeight);
     TForm1::SetLayoutRect(label, label->geometry());
     label->setProperty("designLeft", left);
     return label;
 }
 
+// The room a value label needs for the widest of the texts it can show, in layout pixels: the
+// label's font at its layout size.
+int WidestText(const QLabel* label, const QStringList& texts)
+{
+    QFont font = label->font();
+    font.setPixelSize(label->property(TForm1::LayoutFontSizeProperty).toInt());
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest;
+}
+
+QStringList DifficultyNames()
+{
+    QStringList names;
+    for (int difficulty = 0; difficulty < DifficultyCount; ++difficulty)
+        names.append(DifficultyName(difficulty));
+    return names;
+}
+
+QStringList LevelCaptions()
+{
+    QStringList captions;
+    for (int level = 1; level <= LevelCount; ++level)
+        captions.append(LevelCaption(level));
+    return captions;
+}
+
 int DesignLeft(const QLabel* label)
 {
     return label->property("designLeft").toInt();
+}
+
+// The caption whose buddy the value label is.
+QString CaptionOf(const QLabel* value)
+{
+    for (const QLabel* caption : value->parentWidget()->findChildren<QLabel*>())
+        if (caption->buddy() == value)
+            return caption->text().trimmed();
+    return {};
 }
 
 }  // namespace
@@ -61,23 +101,33 @@ void TForm1::CreateStatusPanel()
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(252, BarTop, 240, BarHeight);
     SetLayoutRect(ProgressBar1, ProgressBar1->geometry());
+    ProgressBar1->setAccessibleName(tr("剩余时间"));
 
-    Label1 = AddPanelLabel(Panel1, 12, 48, QStringLiteral("难度: "), CaptionColour);
-    lblDiff = AddPanelLabel(Panel1, 60, 8, QStringLiteral("I"), ValueColour);
-    Label2 = AddPanelLabel(Panel1, 100, 40, QStringLiteral("级别:"), CaptionColour);
-    lblLevel = AddPanelLabel(Panel1, 144, 72, QStringLiteral("5  无变化"), ValueColour);
-    Label4 = AddPanelLabel(Panel1, 546, 48, QStringLiteral("重排: "), CaptionColour);
-    lblReSet = AddPanelLabel(Panel1, 594, 8, QStringLiteral("3"), ValueColour);
-    Label6 = AddPanelLabel(Panel1, 618, 48, QStringLiteral("提示: "), CaptionColour);
-    lblPrompt = AddPanelLabel(Panel1, 666, 8, QStringLiteral("7"), ValueColour);
-    Label8 = AddPanelLabel(Panel1, 682, 48, QStringLiteral("得分: "), CaptionColour);
-    lblScore = AddPanelLabel(Panel1, 730, 40, QStringLiteral("12000"), ValueColour);
+    // The values start empty: a game start fills them before the panel shows, and assistive
+    // technology, which reads the hidden panel too, finds no made-up values before the first game.
+    Label1 = AddPanelLabel(Panel1, 12, 48, tr("难度: "), CaptionColour);
+    lblDiff = AddPanelLabel(Panel1, 60, 8, QString(), ValueColour);
+    Label2 = AddPanelLabel(Panel1, 100, 40, tr("级别:"), CaptionColour);
+    lblLevel = AddPanelLabel(Panel1, 144, 72, QString(), ValueColour);
+    Label4 = AddPanelLabel(Panel1, 546, 48, tr("重排: "), CaptionColour);
+    lblReSet = AddPanelLabel(Panel1, 594, 8, QString(), ValueColour);
+    Label6 = AddPanelLabel(Panel1, 618, 48, tr("提示: "), CaptionColour);
+    lblPrompt = AddPanelLabel(Panel1, 666, 8, QString(), ValueColour);
+    Label8 = AddPanelLabel(Panel1, 682, 48, tr("得分: "), CaptionColour);
+    lblScore = AddPanelLabel(Panel1, 730, 40, QString(), ValueColour);
+    for (auto [caption, value] : {std::pair{Label1, lblDiff}, {Label2, lblLevel}, {Label4, lblReSet},
+                                  {Label6, lblPrompt}, {Label8, lblScore}})
+        caption->setBuddy(value);
 }
 
 // The right-hand labels keep their distance from the panel's right edge, as designed for a
 // 782-pixel-wide window, and the countdown bar is centred. A count wider than its design width
 // moves itself and the labels before it to the left, so that it never runs into the caption
 // after it nor out of the panel, and the bar moves left as far as they need.
+// The left-hand labels stand at their design places unless a caption or the widest name before
+// them takes more room, as in a language whose words are longer; the bar then keeps clear of
+// the widest level name and, where the room between the two groups is less than its width,
+// gets narrower.
 void TForm1::LayOutPanel()
 {
     const int panelWidth = LayoutRect(Panel1).width();
@@ -86,12 +136,22 @@ void TForm1::LayOutPanel()
     for (auto [caption, value] : {std::pair{Label8, lblScore}, {Label6, lblPrompt}, {Label4, lblReSet}}) {
         const int left = std::min(DesignLeft(value) + shift, limit - LayoutRect(value).width());
         MoveControl(value, QPoint(left, LayoutRect(value).y()));
-        MoveControl(caption, QPoint(left - (DesignLeft(value) - DesignLeft(caption)), LayoutRect(caption).y()));
-        limit = LayoutRect(caption).x() - ValueGap;
+        const int captionLeft = left - std::max(DesignLeft(value) - DesignLeft(caption), LayoutRect(caption).width());
+        MoveControl(caption, QPoint(captionLeft, LayoutRect(caption).y()));
+        limit = captionLeft - ValueGap;
     }
-    const int barWidth = LayoutRect(ProgressBar1).width();
+    int end = 0;
+    for (auto [label, room] : {std::pair{Label1, LayoutRect(Label1).width()},
+                               {lblDiff, WidestText(lblDiff, DifficultyNames()) + ValueGap},
+                               {Label2, LayoutRect(Label2).width()},
+                               {lblLevel, WidestText(lblLevel, LevelCaptions()) + ValueGap}}) {
+        const int left = std::max(DesignLeft(label), end);
+        MoveControl(label, QPoint(left, LayoutRect(label).y()));
+        end = left + room;
+    }
+    const int barWidth = std::min(ProgressBar1->property(DesignWidthProperty).toInt(), limit - end);
     const int centred = (panelWidth - barWidth) / 2;
-    MoveControl(ProgressBar1, QPoint(std::min(centred, limit - barWidth), BarTop));
+    PlaceControl(ProgressBar1, QRect(std::max(end, std::min(centred, limit - barWidth)), BarTop, barWidth, BarHeight));
 }
 
 void TForm1::ShowLevel() { ShowValue(lblLevel, LevelCaption(Engine->Params->Level)); }
@@ -116,6 +176,8 @@ void TForm1::ShowValue(QLabel* value, const QString& text)
 {
     value->setText(text);
     FitValue(value);
+    // Assistive technology reads the value with its caption.
+    value->setAccessibleName(CaptionOf(value) + QLatin1Char(' ') + text);
 }
 
 void TForm1::mmiPromptClick()
@@ -127,6 +189,7 @@ void TForm1::mmiPromptClick()
         platform::PlaySound(QStringLiteral("SNDPROMPT"));
     params.SetHints(params.Hints - 1);
     Engine->ShowHint();
+    RedrawCursor();
 }
 
 void TForm1::mmiResetClick()
@@ -136,6 +199,7 @@ void TForm1::mmiResetClick()
     TGameParams& params = *Engine->Params;
     params.SetResets(params.Resets - 1);
     Engine->Reshuffle();
+    RedrawCursor();
     if (params.Resets == 0)
         mmiReset->setEnabled(false);
 }
@@ -176,17 +240,17 @@ void TForm1::mmiAnimalClick(int sheet)
 
 void TForm1::mmiReadMeClick()
 {
-    const QString name = QStringLiteral("ReadMe.txt");
+    const QString name = platform::LocalisedFileName(QStringLiteral("ReadMe.txt"));
     const QString readMe = QDir::current().absoluteFilePath(name);
     if (!QFileInfo(readMe).isFile())
-        ShowMenuMessage(QStringLiteral("找不到游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
+        ShowMenuMessage(tr("找不到游戏说明文件%1！").arg(name), MessageLayout);
     else if (!platform::OpenTextFile(readMe))
-        ShowMenuMessage(QStringLiteral("无法打开游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
+        ShowMenuMessage(tr("无法打开游戏说明文件%1！").arg(name), MessageLayout);
 }
 
 void TForm1::mmiAboutClick()
 {
-    ShowMenuMessage(ProgramTitle() + QStringLiteral("\r\r作者：Zenkara之星 开发组"), AboutLayout);
+    ShowMenuMessage(tr("%1\r\r作者：Zenkara之星 开发组").arg(ProgramTitle()), AboutLayout);
 }
 
 // A box opened from a menu pauses a running game behind it and resumes it when it closes.

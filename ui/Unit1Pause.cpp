@@ -70,6 +70,8 @@ void TForm1::FocusGained()
     imgPauseBall->hide();
     Engine->Params->SetPaused(false);
     Engine->Changed(true);
+    // Back at the board, the player finds the cursor where it stood.
+    RedrawCursor();
     platform::EnableTimer(*Timer1, true);
 }
 
@@ -101,19 +103,10 @@ void TForm1::FormMouseMove(int x, int y)
         return;
     if (Engine->Grid[row][col] == EmptyCell)
         return;
-    const TRect rect = CellRect(col, row);
-    const int cell = row * params.Cols + col;
-    if (HoverCell == EmptyCell) {
-        HoverCell = cell;
-        DrawHover(rect);
-        return;
-    }
-    HoverCandidate = cell;
+    HoverCandidate = row * params.Cols + col;
     if (HoverCandidate == HoverCell)
         return;
-    BlitBoard();
-    HoverCell = HoverCandidate;
-    DrawHover(rect);
+    MoveCursor(row, col);
 }
 
 void TForm1::DrawHover(const TRect& rect)

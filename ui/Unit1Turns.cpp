@@ -45,7 +45,7 @@ void TForm1::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, 
         params.Playing = false;
         if (params.SoundOn)
             platform::PlaySound(QStringLiteral("SNDUPLEVEAL"));
-        ShowMessageBox(this, QStringLiteral("全部过关\r高手中的高手！"), 0);
+        ShowMessageBox(this, tr("全部过关\r高手中的高手！"), 0);
         // Quitting the application closes the window even behind a message, which ends the game.
         if (!Engine)
             return;
@@ -82,7 +82,7 @@ void TForm1::GameOver()
     params.Playing = false;
     if (params.SoundOn)
         platform::PlaySound(QStringLiteral("SNDGAMEOVER"));
-    ShowMessageBox(this, QStringLiteral("已无牌可消！"), 0);
+    ShowMessageBox(this, tr("已无牌可消！"), 0);
     if (Engine)
         EndGame();
 }
@@ -97,7 +97,7 @@ void TForm1::ClearLevel()
         platform::PlaySound(QStringLiteral("SNDUPLEVEAL"));
     platform::Sleep(LevelEndWait);
     const int bonus = ProgressBar1->position();
-    ShowMessageBox(this, QStringLiteral("过关了，恭喜！\r另加") + QString::number(bonus) + QStringLiteral("分。"), 0);
+    ShowMessageBox(this, tr("过关了，恭喜！\r另加%1分。").arg(bonus), 0);
     if (!Engine)
         return;
     params.SetScore(bonus + params.Score);
@@ -113,6 +113,7 @@ void TForm1::NewBoard()
     ProgressBar1->setPosition(BarMaximum);
     Canvas().fillBlack(QRect(QPoint(0, 0), ClientArea->layoutSize()));
     Engine->DealBoard();
+    PlaceCursorAtStart();
     platform::EnableTimer(*Timer1, true);
 }
 

@@ -72,7 +72,7 @@ TForm2::TForm2(QWidget* owner)
 void TForm2::CreateControls()
 {
     // Created first so that it is first in the tab order: Enter and Space press it.
-    btnOk = new QPushButton(QStringLiteral("确  定"), this);
+    btnOk = new QPushButton(tr("确  定"), this);
     btnOk->setGeometry(QRect(MessageButtonPos, QSize(75, 25)));
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TForm2::btnOkClick);
@@ -84,7 +84,7 @@ void TForm2::CreateControls()
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(false);
 
-    Label2 = new QLabel(QStringLiteral("E-Mail: ") + ContactAddress(), this);
+    Label2 = new QLabel(tr("E-Mail: ") + ContactAddress(), this);
     Label2->setGeometry(24, 64, 149, 13);
     Label2->setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 11));
     Label2->setTextFormat(Qt::PlainText);

@@ -32,7 +32,7 @@ TWriteNameBox::TWriteNameBox(QWidget* owner)
 
 void TWriteNameBox::CreateControls()
 {
-    Label1 = new QLabel(QStringLiteral("游戏成绩进入前10名请输入您的姓名："), this);
+    Label1 = new QLabel(tr("游戏成绩进入前10名请输入您的姓名："), this);
     Label1->setGeometry(4, 8, 145, 40);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -41,12 +41,12 @@ void TWriteNameBox::CreateControls()
     Edit1->setGeometry(12, 52, 137, 24);
     Edit1->setMaxLength(std::numeric_limits<int>::max());
 
-    btnWrite = new QPushButton(QStringLiteral("记  录"), this);
+    btnWrite = new QPushButton(tr("记  录"), this);
     btnWrite->setGeometry(12, 88, 57, 25);
     btnWrite->setDefault(true);
     connect(btnWrite, &QPushButton::clicked, this, &TWriteNameBox::btnWriteClick);
 
-    btnNotWrite = new QPushButton(QStringLiteral("不记录"), this);
+    btnNotWrite = new QPushButton(tr("不记录"), this);
     btnNotWrite->setGeometry(96, 88, 57, 25);
     connect(btnNotWrite, &QPushButton::clicked, this, &TWriteNameBox::btnNotWriteClick);
 

@@ -57,9 +57,9 @@ TEST_F(GamePlayTest, EasyGameStartsCentredWithItsStocks)
     EXPECT_EQ((QStringList{form.lblDiff->text(), form.lblLevel->text(), form.lblPrompt->text(), form.lblReSet->text(),
                            form.lblScore->text()}),
               (QStringList{QStringLiteral("容易"), QStringLiteral("1  无变化"), "4", "2", "0"}));
-    // The board bitmap is on the window, black around it.
+    // The board bitmap is on the window (away from the cursor's frame on cell (1, 1)), black around it.
     const QImage& board = form.Engine->BoardDC.image();
-    EXPECT_EQ(WindowPixel(123 + 60, 100 + 80), board.pixel(60, 80) & 0xffffff);
+    EXPECT_EQ(WindowPixel(123 + 100, 100 + 130), board.pixel(100, 130) & 0xffffff);
     EXPECT_EQ(WindowPixel(50, 300), 0u);
 }
 

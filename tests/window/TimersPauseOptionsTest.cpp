@@ -241,18 +241,19 @@ TEST_F(HoverTest, TileUnderTheMouseIsFramedAndTintedUntilTheNextRedraw)
 {
     TForm1& form = Open();
     TLink& engine = StartEasyWith(EasyBoardOnePair);
-    const TRect rect = form.CellRect(1, 1);
+    // The cursor starts on cell (1, 1): the mouse frames the tile beside it.
+    const TRect rect = form.CellRect(2, 1);
     EXPECT_EQ(QSize(rect.Right - rect.Left, rect.Bottom - rect.Top), QSize(40, 50));
     const QPoint inside(rect.Left + 20, rect.Top + 30);
     const QRgb tile = WindowPixel(inside.x(), inside.y());
 
     form.FormMouseMove(inside.x(), inside.y());
-    EXPECT_EQ(form.HoverCell, 1 * 14 + 1);
+    EXPECT_EQ(form.HoverCell, 1 * 14 + 2);
     EXPECT_EQ(WindowPixel(inside.x(), inside.y()), BlendHover(tile));
     EXPECT_EQ(WindowPixel(rect.Left, rect.Top + 25), BlendHover(qRgb(96, 96, 96))) << "grey frame, tinted";
 
     form.FormMouseMove(form.BoardRect.Left + 5 * CellWidth + 10, form.BoardRect.Top + 5 * CellHeight + 10);
-    EXPECT_EQ(form.HoverCell, 1 * 14 + 1) << "an empty cell keeps the highlight";
+    EXPECT_EQ(form.HoverCell, 1 * 14 + 2) << "an empty cell keeps the highlight";
 
     form.BlitBoard();
     EXPECT_EQ(WindowPixel(inside.x(), inside.y()), tile);
@@ -260,9 +261,9 @@ TEST_F(HoverTest, TileUnderTheMouseIsFramedAndTintedUntilTheNextRedraw)
     EXPECT_EQ(WindowPixel(inside.x(), inside.y()), tile) << "the same tile is not highlighted again";
 
     engine.Params->SetPaused(true);
-    const TRect other = form.CellRect(2, 1);
+    const TRect other = form.CellRect(1, 1);
     form.FormMouseMove(other.Left + 20, other.Top + 30);
-    EXPECT_EQ(form.HoverCell, 1 * 14 + 1) << "no highlight while paused";
+    EXPECT_EQ(form.HoverCell, 1 * 14 + 2) << "no highlight while paused";
 }
 
 TEST_F(OptionsTest, HintSpendsOneAndTheMenuRefreshesOnOpeningButTheLastReshuffleDisablesItsItemAtOnce)

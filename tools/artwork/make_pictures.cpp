@@ -1,6 +1,7 @@
 // Paints the start picture, the pause ball and the program's icons; the
 // picture and the ball also at twice the size (Start@2x.jpg, PauseBall@2x.png)
-// for HiDPI screens. Usage: make_pictures <resources dir>
+// for HiDPI screens. The ball also comes without its caption (PauseBallPlain),
+// for the game to write the caption in another language. Usage: make_pictures <resources dir>
 #include "EmojiArt.h"
 #include "ImageFiles.h"
 
@@ -205,7 +206,8 @@ QImage startPicture(int scale)
     return image;
 }
 
-QImage pauseBall(int scale)
+// An empty caption leaves the ball plain.
+QImage pauseBall(int scale, const QString& caption)
 {
     constexpr int Width = 155, Height = 156;
     const QPointF centre(77.5, 78);
@@ -238,17 +240,18 @@ QImage pauseBall(int scale)
     p.setBrush(shine);
     p.drawEllipse(QRectF(centre.x() - 48, centre.y() - Radius + 5, 96, 62));
 
+    if (caption.isEmpty())
+        return image;
     const QFont font = titleFont(50);
-    QPainterPath caption;
+    QPainterPath lettering;
     const QFontMetricsF metrics(font);
-    caption.addText(QPointF(centre.x() - metrics.horizontalAdvance(PausedCaption) / 2, centre.y() + 26), font,
-                    PausedCaption);
+    lettering.addText(QPointF(centre.x() - metrics.horizontalAdvance(caption) / 2, centre.y() + 26), font, caption);
     p.setPen(QPen(QColor(255, 240, 240), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(caption);
+    p.drawPath(lettering);
     p.setPen(QPen(QColor(120, 0, 0), 1.2));
     p.setBrush(QColor(230, 20, 20));
-    p.drawPath(caption);
+    p.drawPath(lettering);
     return image;
 }
 
@@ -288,9 +291,9 @@ int main(int argc, char** argv)
     for (int scale : ArtworkScales) {
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
         writeJpeg(startPicture(scale), dir + "/pictures/Start" + suffix + ".jpg", 90);
+        writeArtwork(pauseBall(scale, PausedCaption), dir + "/bitmaps", "PauseBall", scale);
+        writeArtwork(pauseBall(scale, QString()), dir + "/bitmaps", "PauseBallPlain", scale);
     }
-    for (int scale : ArtworkScales)
-        writeArtwork(pauseBall(scale), dir + "/bitmaps", "PauseBall", scale);
     writeIco8(emblem(32), dir + "/icons/MAINICON.ico");
     writeIco8(messageEmblem(32), dir + "/icons/MessageIcon.ico");
     if (!emblem(128).save(dir + "/icons/zenkara.png"))

@@ -1,0 +1,1021 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>Awards</name>
+    <message>
+        <source>恭喜，赠送3个生命点及1000分！</source>
+        <translation>Congratulations! 3 reshuffles and 1000 points!</translation>
+    </message>
+    <message>
+        <source>恭喜，赠送1个生命点及500分！</source>
+        <translation>Congratulations! 1 reshuffle and 500 points!</translation>
+    </message>
+    <message>
+        <source>恭喜，赠送1个提示点、1个生命点及300分！</source>
+        <translation>Congratulations! 1 hint, 1 reshuffle and 300 points!</translation>
+    </message>
+    <message>
+        <source>恭喜，赠送100分！</source>
+        <translation>Congratulations! 100 points!</translation>
+    </message>
+    <message>
+        <source>噢......太差了，减生命点1！</source>
+        <translation>Oh... too bad, one reshuffle less!</translation>
+    </message>
+    <message>
+        <source>噢......太差了，减提示点1！</source>
+        <translation>Oh... too bad, one hint less!</translation>
+    </message>
+</context>
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>棋盘</source>
+        <translation>board</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>hint</translation>
+    </message>
+</context>
+<context>
+    <name>DialogLook</name>
+    <message>
+        <source>宋体</source>
+        <translation>DejaVu Sans</translation>
+    </message>
+    <message>
+        <source>Zenkara之星 v1.04版</source>
+        <translation>Zenkara Star v1.04</translation>
+    </message>
+</context>
+<context>
+    <name>GameTexts</name>
+    <message>
+        <source>容易</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>困难</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>超级</source>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>无变化</source>
+        <translation>No change</translation>
+    </message>
+    <message>
+        <source>从上到下</source>
+        <translation>Top to bottom</translation>
+    </message>
+    <message>
+        <source>从下到上</source>
+        <translation>Bottom to top</translation>
+    </message>
+    <message>
+        <source>上下分离</source>
+        <translation>Split up/down</translation>
+    </message>
+    <message>
+        <source>左右分离</source>
+        <translation>Split left/right</translation>
+    </message>
+    <message>
+        <source>从右到左</source>
+        <translation>Right to left</translation>
+    </message>
+    <message>
+        <source>从左到右</source>
+        <translation>Left to right</translation>
+    </message>
+    <message>
+        <source>上下集中</source>
+        <translation>Gather up/down</translation>
+    </message>
+    <message>
+        <source>左右集中</source>
+        <translation>Gather left/right</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Unable to write to %1</translation>
+    </message>
+</context>
+<context>
+    <name>PauseBall</name>
+    <message>
+        <source>暂停</source>
+        <translation>Paused</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>容易(&amp;E)</source>
+        <translation>&amp;Easy</translation>
+    </message>
+    <message>
+        <source>普通(&amp;N)</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>困难(&amp;H)</source>
+        <translation>&amp;Hard</translation>
+    </message>
+    <message>
+        <source>超级(&amp;S)</source>
+        <translation>&amp;Super</translation>
+    </message>
+    <message>
+        <source>放弃(&amp;Q)</source>
+        <translation>Give &amp;Up</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>选项(&amp;S)</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>提示(&amp;I)</source>
+        <translation>H&amp;int</translation>
+    </message>
+    <message>
+        <source>重新冼牌(&amp;R)</source>
+        <translation>&amp;Reshuffle</translation>
+    </message>
+    <message>
+        <source>神奇宝贝</source>
+        <translation>Wonder Creatures</translation>
+    </message>
+    <message>
+        <source>水晶宝贝</source>
+        <translation>Crystal Pets</translation>
+    </message>
+    <message>
+        <source>水晶水果</source>
+        <translation>Crystal Fruit</translation>
+    </message>
+    <message>
+        <source>极品水晶</source>
+        <translation>Finest Crystal</translation>
+    </message>
+    <message>
+        <source>背景音乐(&amp;M)</source>
+        <translation>Background &amp;Music</translation>
+    </message>
+    <message>
+        <source>游戏音效(&amp;S)</source>
+        <translation>&amp;Sound Effects</translation>
+    </message>
+    <message>
+        <source>排行榜(&amp;N)...</source>
+        <translation>&amp;High Scores...</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>游戏说明</source>
+        <translation>How to Play</translation>
+    </message>
+    <message>
+        <source>关于(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>时间到<byte value="xd"/>加时间能量100分</source>
+        <translation>Time&apos;s up!<byte value="xd"/>Time bonus: 100 points</translation>
+    </message>
+    <message>
+        <source>Zenkara V5</source>
+        <translation>Zenkara V5</translation>
+    </message>
+    <message>
+        <source>难度: </source>
+        <translation>Skill: </translation>
+    </message>
+    <message>
+        <source>级别:</source>
+        <translation>Level: </translation>
+    </message>
+    <message>
+        <source>重排: </source>
+        <translation>Shuffles: </translation>
+    </message>
+    <message>
+        <source>提示: </source>
+        <translation>Hints: </translation>
+    </message>
+    <message>
+        <source>得分: </source>
+        <translation>Score: </translation>
+    </message>
+    <message>
+        <source>找不到游戏说明文件%1！</source>
+        <translation>Cannot find the instructions file %1!</translation>
+    </message>
+    <message>
+        <source>无法打开游戏说明文件%1！</source>
+        <translation>Cannot open the instructions file %1!</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/><byte value="xd"/>作者：Zenkara之星 开发组</source>
+        <translation>%1<byte value="xd"/><byte value="xd"/>Author: the Zenkara Star team</translation>
+    </message>
+    <message>
+        <source>全部过关<byte value="xd"/>高手中的高手！</source>
+        <translation>All levels cleared!<byte value="xd"/>Master of masters!</translation>
+    </message>
+    <message>
+        <source>已无牌可消！</source>
+        <translation>No pairs left!</translation>
+    </message>
+    <message>
+        <source>过关了，恭喜！<byte value="xd"/>另加%1分。</source>
+        <translation>Level cleared, well done!<byte value="xd"/>Bonus: %1 points.</translation>
+    </message>
+    <message>
+        <source>游戏暂停</source>
+        <translation>game paused</translation>
+    </message>
+    <message>
+        <source>剩余时间</source>
+        <translation>time left</translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>确  定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>E-Mail: </source>
+        <translation>E-mail: </translation>
+    </message>
+</context>
+<context>
+    <name>TTopScore</name>
+    <message>
+        <source>排名</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>姓  名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>成  绩</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>时  间</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>关      闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>清        除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>难度:</source>
+        <translation>Skill:</translation>
+    </message>
+</context>
+<context>
+    <name>TWriteNameBox</name>
+    <message>
+        <source>游戏成绩进入前10名请输入您的姓名：</source>
+        <translation>A top-10 score! Enter your name:</translation>
+    </message>
+    <message>
+        <source>记  录</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>不记录</source>
+        <translation>Skip</translation>
+    </message>
+</context>
+<context>
+    <name>TileNames</name>
+    <message>
+        <source>大象</source>
+        <translation>elephant</translation>
+    </message>
+    <message>
+        <source>长颈鹿</source>
+        <translation>giraffe</translation>
+    </message>
+    <message>
+        <source>斑马</source>
+        <translation>zebra</translation>
+    </message>
+    <message>
+        <source>骆驼</source>
+        <translation>camel</translation>
+    </message>
+    <message>
+        <source>羊驼</source>
+        <translation>llama</translation>
+    </message>
+    <message>
+        <source>兔子</source>
+        <translation>rabbit</translation>
+    </message>
+    <message>
+        <source>刺猬</source>
+        <translation>hedgehog</translation>
+    </message>
+    <message>
+        <source>蝙蝠</source>
+        <translation>bat</translation>
+    </message>
+    <message>
+        <source>袋鼠</source>
+        <translation>kangaroo</translation>
+    </message>
+    <message>
+        <source>火鸡</source>
+        <translation>turkey</translation>
+    </message>
+    <message>
+        <source>公鸡</source>
+        <translation>rooster</translation>
+    </message>
+    <message>
+        <source>小鸡</source>
+        <translation>chick</translation>
+    </message>
+    <message>
+        <source>企鹅</source>
+        <translation>penguin</translation>
+    </message>
+    <message>
+        <source>鸭子</source>
+        <translation>duck</translation>
+    </message>
+    <message>
+        <source>猫头鹰</source>
+        <translation>owl</translation>
+    </message>
+    <message>
+        <source>火烈鸟</source>
+        <translation>flamingo</translation>
+    </message>
+    <message>
+        <source>孔雀</source>
+        <translation>peacock</translation>
+    </message>
+    <message>
+        <source>鹦鹉</source>
+        <translation>parrot</translation>
+    </message>
+    <message>
+        <source>鳄鱼</source>
+        <translation>crocodile</translation>
+    </message>
+    <message>
+        <source>乌龟</source>
+        <translation>turtle</translation>
+    </message>
+    <message>
+        <source>恐龙</source>
+        <translation>dinosaur</translation>
+    </message>
+    <message>
+        <source>鲸鱼</source>
+        <translation>whale</translation>
+    </message>
+    <message>
+        <source>海豚</source>
+        <translation>dolphin</translation>
+    </message>
+    <message>
+        <source>热带鱼</source>
+        <translation>tropical fish</translation>
+    </message>
+    <message>
+        <source>河豚</source>
+        <translation>blowfish</translation>
+    </message>
+    <message>
+        <source>鲨鱼</source>
+        <translation>shark</translation>
+    </message>
+    <message>
+        <source>章鱼</source>
+        <translation>octopus</translation>
+    </message>
+    <message>
+        <source>蜗牛</source>
+        <translation>snail</translation>
+    </message>
+    <message>
+        <source>蝴蝶</source>
+        <translation>butterfly</translation>
+    </message>
+    <message>
+        <source>毛毛虫</source>
+        <translation>caterpillar</translation>
+    </message>
+    <message>
+        <source>蚂蚁</source>
+        <translation>ant</translation>
+    </message>
+    <message>
+        <source>蜜蜂</source>
+        <translation>bee</translation>
+    </message>
+    <message>
+        <source>瓢虫</source>
+        <translation>ladybird</translation>
+    </message>
+    <message>
+        <source>螃蟹</source>
+        <translation>crab</translation>
+    </message>
+    <message>
+        <source>猪</source>
+        <translation>pig</translation>
+    </message>
+    <message>
+        <source>公羊</source>
+        <translation>ram</translation>
+    </message>
+    <message>
+        <source>猴子</source>
+        <translation>monkey</translation>
+    </message>
+    <message>
+        <source>大猩猩</source>
+        <translation>gorilla</translation>
+    </message>
+    <message>
+        <source>老虎</source>
+        <translation>tiger</translation>
+    </message>
+    <message>
+        <source>狗</source>
+        <translation>dog</translation>
+    </message>
+    <message>
+        <source>水母</source>
+        <translation>jellyfish</translation>
+    </message>
+    <message>
+        <source>小鸟</source>
+        <translation>bird</translation>
+    </message>
+    <message>
+        <source>奶牛</source>
+        <translation>cow</translation>
+    </message>
+    <message>
+        <source>蛇</source>
+        <translation>snake</translation>
+    </message>
+    <message>
+        <source>鹿</source>
+        <translation>deer</translation>
+    </message>
+    <message>
+        <source>小狗</source>
+        <translation>puppy</translation>
+    </message>
+    <message>
+        <source>小猫</source>
+        <translation>kitten</translation>
+    </message>
+    <message>
+        <source>老鼠</source>
+        <translation>mouse</translation>
+    </message>
+    <message>
+        <source>仓鼠</source>
+        <translation>hamster</translation>
+    </message>
+    <message>
+        <source>狐狸</source>
+        <translation>fox</translation>
+    </message>
+    <message>
+        <source>熊</source>
+        <translation>bear</translation>
+    </message>
+    <message>
+        <source>熊猫</source>
+        <translation>panda</translation>
+    </message>
+    <message>
+        <source>考拉</source>
+        <translation>koala</translation>
+    </message>
+    <message>
+        <source>狮子</source>
+        <translation>lion</translation>
+    </message>
+    <message>
+        <source>青蛙</source>
+        <translation>frog</translation>
+    </message>
+    <message>
+        <source>母鸡</source>
+        <translation>hen</translation>
+    </message>
+    <message>
+        <source>老鹰</source>
+        <translation>eagle</translation>
+    </message>
+    <message>
+        <source>狼</source>
+        <translation>wolf</translation>
+    </message>
+    <message>
+        <source>野猪</source>
+        <translation>boar</translation>
+    </message>
+    <message>
+        <source>马</source>
+        <translation>horse</translation>
+    </message>
+    <message>
+        <source>独角兽</source>
+        <translation>unicorn</translation>
+    </message>
+    <message>
+        <source>龙</source>
+        <translation>dragon</translation>
+    </message>
+    <message>
+        <source>浣熊</source>
+        <translation>raccoon</translation>
+    </message>
+    <message>
+        <source>北极熊</source>
+        <translation>polar bear</translation>
+    </message>
+    <message>
+        <source>捂眼猴</source>
+        <translation>see-no-evil monkey</translation>
+    </message>
+    <message>
+        <source>爱心猫</source>
+        <translation>heart-eyed cat</translation>
+    </message>
+    <message>
+        <source>河狸</source>
+        <translation>beaver</translation>
+    </message>
+    <message>
+        <source>海豹</source>
+        <translation>seal</translation>
+    </message>
+    <message>
+        <source>鹅</source>
+        <translation>goose</translation>
+    </message>
+    <message>
+        <source>黑鸟</source>
+        <translation>blackbird</translation>
+    </message>
+    <message>
+        <source>渡渡鸟</source>
+        <translation>dodo</translation>
+    </message>
+    <message>
+        <source>驼鹿</source>
+        <translation>moose</translation>
+    </message>
+    <message>
+        <source>蝎子</source>
+        <translation>scorpion</translation>
+    </message>
+    <message>
+        <source>水獭</source>
+        <translation>otter</translation>
+    </message>
+    <message>
+        <source>树懒</source>
+        <translation>sloth</translation>
+    </message>
+    <message>
+        <source>贵宾犬</source>
+        <translation>poodle</translation>
+    </message>
+    <message>
+        <source>鱿鱼</source>
+        <translation>squid</translation>
+    </message>
+    <message>
+        <source>龙虾</source>
+        <translation>lobster</translation>
+    </message>
+    <message>
+        <source>鱼</source>
+        <translation>fish</translation>
+    </message>
+    <message>
+        <source>蜥蜴</source>
+        <translation>lizard</translation>
+    </message>
+    <message>
+        <source>蜘蛛</source>
+        <translation>spider</translation>
+    </message>
+    <message>
+        <source>细菌</source>
+        <translation>microbe</translation>
+    </message>
+    <message>
+        <source>松鼠</source>
+        <translation>squirrel</translation>
+    </message>
+    <message>
+        <source>星星</source>
+        <translation>star</translation>
+    </message>
+    <message>
+        <source>红心</source>
+        <translation>heart</translation>
+    </message>
+    <message>
+        <source>泰迪熊</source>
+        <translation>teddy bear</translation>
+    </message>
+    <message>
+        <source>雨伞</source>
+        <translation>umbrella</translation>
+    </message>
+    <message>
+        <source>钥匙</source>
+        <translation>key</translation>
+    </message>
+    <message>
+        <source>气球</source>
+        <translation>balloon</translation>
+    </message>
+    <message>
+        <source>汽车</source>
+        <translation>car</translation>
+    </message>
+    <message>
+        <source>飞机</source>
+        <translation>aeroplane</translation>
+    </message>
+    <message>
+        <source>房子</source>
+        <translation>house</translation>
+    </message>
+    <message>
+        <source>闹钟</source>
+        <translation>alarm clock</translation>
+    </message>
+    <message>
+        <source>灯泡</source>
+        <translation>light bulb</translation>
+    </message>
+    <message>
+        <source>铃铛</source>
+        <translation>bell</translation>
+    </message>
+    <message>
+        <source>礼物</source>
+        <translation>gift</translation>
+    </message>
+    <message>
+        <source>足球</source>
+        <translation>football</translation>
+    </message>
+    <message>
+        <source>篮球</source>
+        <translation>basketball</translation>
+    </message>
+    <message>
+        <source>吉他</source>
+        <translation>guitar</translation>
+    </message>
+    <message>
+        <source>火箭</source>
+        <translation>rocket</translation>
+    </message>
+    <message>
+        <source>月亮</source>
+        <translation>moon</translation>
+    </message>
+    <message>
+        <source>闪电</source>
+        <translation>lightning</translation>
+    </message>
+    <message>
+        <source>雪花</source>
+        <translation>snowflake</translation>
+    </message>
+    <message>
+        <source>彩虹</source>
+        <translation>rainbow</translation>
+    </message>
+    <message>
+        <source>火焰</source>
+        <translation>fire</translation>
+    </message>
+    <message>
+        <source>钻石</source>
+        <translation>diamond</translation>
+    </message>
+    <message>
+        <source>皇冠</source>
+        <translation>crown</translation>
+    </message>
+    <message>
+        <source>礼帽</source>
+        <translation>top hat</translation>
+    </message>
+    <message>
+        <source>剪刀</source>
+        <translation>scissors</translation>
+    </message>
+    <message>
+        <source>铅笔</source>
+        <translation>pencil</translation>
+    </message>
+    <message>
+        <source>相机</source>
+        <translation>camera</translation>
+    </message>
+    <message>
+        <source>锚</source>
+        <translation>anchor</translation>
+    </message>
+    <message>
+        <source>骰子</source>
+        <translation>die</translation>
+    </message>
+    <message>
+        <source>拼图</source>
+        <translation>jigsaw piece</translation>
+    </message>
+    <message>
+        <source>四叶草</source>
+        <translation>four-leaf clover</translation>
+    </message>
+    <message>
+        <source>樱花</source>
+        <translation>cherry blossom</translation>
+    </message>
+    <message>
+        <source>向日葵</source>
+        <translation>sunflower</translation>
+    </message>
+    <message>
+        <source>帆船</source>
+        <translation>sailing boat</translation>
+    </message>
+    <message>
+        <source>调色板</source>
+        <translation>palette</translation>
+    </message>
+    <message>
+        <source>南瓜灯</source>
+        <translation>jack-o'-lantern</translation>
+    </message>
+    <message>
+        <source>雪人</source>
+        <translation>snowman</translation>
+    </message>
+    <message>
+        <source>锁</source>
+        <translation>padlock</translation>
+    </message>
+    <message>
+        <source>炸弹</source>
+        <translation>bomb</translation>
+    </message>
+    <message>
+        <source>磁铁</source>
+        <translation>magnet</translation>
+    </message>
+    <message>
+        <source>飞镖靶</source>
+        <translation>dartboard</translation>
+    </message>
+    <message>
+        <source>奖杯</source>
+        <translation>trophy</translation>
+    </message>
+    <message>
+        <source>土星</source>
+        <translation>ringed planet</translation>
+    </message>
+    <message>
+        <source>地球</source>
+        <translation>globe</translation>
+    </message>
+    <message>
+        <source>葡萄</source>
+        <translation>grapes</translation>
+    </message>
+    <message>
+        <source>甜瓜</source>
+        <translation>melon</translation>
+    </message>
+    <message>
+        <source>西瓜</source>
+        <translation>watermelon</translation>
+    </message>
+    <message>
+        <source>橘子</source>
+        <translation>tangerine</translation>
+    </message>
+    <message>
+        <source>柠檬</source>
+        <translation>lemon</translation>
+    </message>
+    <message>
+        <source>香蕉</source>
+        <translation>banana</translation>
+    </message>
+    <message>
+        <source>菠萝</source>
+        <translation>pineapple</translation>
+    </message>
+    <message>
+        <source>芒果</source>
+        <translation>mango</translation>
+    </message>
+    <message>
+        <source>红苹果</source>
+        <translation>red apple</translation>
+    </message>
+    <message>
+        <source>青苹果</source>
+        <translation>green apple</translation>
+    </message>
+    <message>
+        <source>梨</source>
+        <translation>pear</translation>
+    </message>
+    <message>
+        <source>桃子</source>
+        <translation>peach</translation>
+    </message>
+    <message>
+        <source>樱桃</source>
+        <translation>cherries</translation>
+    </message>
+    <message>
+        <source>草莓</source>
+        <translation>strawberry</translation>
+    </message>
+    <message>
+        <source>蓝莓</source>
+        <translation>blueberries</translation>
+    </message>
+    <message>
+        <source>猕猴桃</source>
+        <translation>kiwi fruit</translation>
+    </message>
+    <message>
+        <source>蜂蜜</source>
+        <translation>honey</translation>
+    </message>
+    <message>
+        <source>椰子</source>
+        <translation>coconut</translation>
+    </message>
+    <message>
+        <source>牛油果</source>
+        <translation>avocado</translation>
+    </message>
+    <message>
+        <source>茄子</source>
+        <translation>aubergine</translation>
+    </message>
+    <message>
+        <source>胡萝卜</source>
+        <translation>carrot</translation>
+    </message>
+    <message>
+        <source>玉米</source>
+        <translation>corn</translation>
+    </message>
+    <message>
+        <source>辣椒</source>
+        <translation>chilli</translation>
+    </message>
+    <message>
+        <source>西兰花</source>
+        <translation>broccoli</translation>
+    </message>
+    <message>
+        <source>蘑菇</source>
+        <translation>mushroom</translation>
+    </message>
+    <message>
+        <source>花生</source>
+        <translation>peanuts</translation>
+    </message>
+    <message>
+        <source>面包</source>
+        <translation>bread</translation>
+    </message>
+    <message>
+        <source>牛角包</source>
+        <translation>croissant</translation>
+    </message>
+    <message>
+        <source>奶酪</source>
+        <translation>cheese</translation>
+    </message>
+    <message>
+        <source>鸡腿</source>
+        <translation>drumstick</translation>
+    </message>
+    <message>
+        <source>汉堡</source>
+        <translation>burger</translation>
+    </message>
+    <message>
+        <source>薯条</source>
+        <translation>chips</translation>
+    </message>
+    <message>
+        <source>比萨</source>
+        <translation>pizza</translation>
+    </message>
+    <message>
+        <source>热狗</source>
+        <translation>hot dog</translation>
+    </message>
+    <message>
+        <source>巧克力</source>
+        <translation>chocolate</translation>
+    </message>
+    <message>
+        <source>煎蛋</source>
+        <translation>fried egg</translation>
+    </message>
+    <message>
+        <source>爆米花</source>
+        <translation>popcorn</translation>
+    </message>
+    <message>
+        <source>饭团</source>
+        <translation>rice ball</translation>
+    </message>
+    <message>
+        <source>炸虾</source>
+        <translation>fried prawn</translation>
+    </message>
+    <message>
+        <source>甜甜圈</source>
+        <translation>doughnut</translation>
+    </message>
+    <message>
+        <source>饼干</source>
+        <translation>biscuit</translation>
+    </message>
+    <message>
+        <source>蛋糕</source>
+        <translation>cake</translation>
+    </message>
+    <message>
+        <source>纸杯蛋糕</source>
+        <translation>cupcake</translation>
+    </message>
+    <message>
+        <source>棒棒糖</source>
+        <translation>lollipop</translation>
+    </message>
+    <message>
+        <source>冰淇淋</source>
+        <translation>ice cream</translation>
+    </message>
+    <message>
+        <source>空</source>
+        <translation>empty</translation>
+    </message>
+</context>
+</TS>
