@@ -246,8 +246,8 @@ TEST_P(DoubleSizeArtwork, IsTwiceTheSizeAndSheetMasksStayPure)
 
 INSTANTIATE_TEST_SUITE_P(Resources, DoubleSizeArtwork,
                          testing::Values("bitmaps/ANIMAL1.bmp", "bitmaps/ANIMAL2.bmp", "bitmaps/ANIMAL3.bmp",
-                                         "bitmaps/ANIMAL4.bmp", "bitmaps/BK.bmp", "bitmaps/PauseBall.bmp", "bitmaps/PauseBallPlain.bmp",
-                                         "pictures/Start.jpg"));
+                                         "bitmaps/ANIMAL4.bmp", "bitmaps/BK.bmp", "bitmaps/PauseBall.bmp",
+                                         "bitmaps/PauseBallPlain.bmp", "pictures/Start.jpg"));
 
 // --- background strip ------------------------------------------------------------
 
