@@ -300,10 +300,13 @@ void TForm1::ClientAreaRescaled()
 {
     MakePictures();
     PlaceControls();
-    HoverCell = EmptyCell;
     if (Engine)
         Engine->SetScale(ClientArea->canvas().scale());
-    FormPaint();
+    // The new canvas is black: the board again, with the cursor's frame where it stands.
+    if (Engine && HoverCell != EmptyCell && !Engine->Params->Paused)
+        RedrawCursor();
+    else
+        FormPaint();
 }
 
 void TForm1::ToggleFullScreen()
