@@ -304,3 +304,33 @@ TEST(SurfaceScale, LogicalCoordinatesCoverTheirDevicePixelsButOutlinesAreDrawnIn
     EXPECT_EQ(Picture(s, kRed),
               (std::vector<std::string>{"..####..", "..####..", "........", "........", "##....##", "##....##"}));
 }
+
+// At a scale snapped to whole device pixels per cell (41 x 51 as 51 x 64), what is drawn in one
+// cell is drawn the same in the next, device pixel for device pixel, and an outline has one
+// width on all four sides (the scaled pen's), whatever device pixel its edges fall on.
+TEST(SurfaceScale, AtACellPitchScaleEveryCellIsDrawnAlikeAndOutlinesHaveOneWidth)
+{
+    const platform::SurfaceScale scale(51.0 / 41, 64.0 / 51);
+    Surface board(QSize(2 * 41, 2 * 51), scale);
+    for (const QPoint cell : {QPoint(0, 0), QPoint(41, 51)}) {
+        board.fillTranslucent(QRect(cell + QPoint(1, 1), QSize(40, 50)), QColor(0, 0, 255, 32));
+        board.frameRect(QRect(cell + QPoint(1, 1), QSize(40, 50)), Pen{Qt::red, 3});
+    }
+    const QImage& image = board.image();
+    ASSERT_EQ(image.size(), QSize(102, 128));
+    EXPECT_EQ(image.copy(0, 0, 51, 64), image.copy(51, 64, 51, 64));
+
+    const auto redRun = [&image](QPoint from, QPoint step) {
+        while (image.pixel(from) != qRgb(255, 0, 0))
+            from += step;
+        int run = 0;
+        for (; image.rect().contains(from) && image.pixel(from) == qRgb(255, 0, 0); from += step)
+            ++run;
+        return run;
+    };
+    const int width = 4;  // 3 * 1.25, rounded
+    EXPECT_EQ(redRun({0, 32}, {1, 0}), width) << "left side";
+    EXPECT_EQ(redRun({70, 32}, {-1, 0}), width) << "right side";
+    EXPECT_EQ(redRun({25, 0}, {0, 1}), width) << "top side";
+    EXPECT_EQ(redRun({25, 90}, {0, -1}), width) << "bottom side";
+}
