@@ -57,6 +57,9 @@ QPoint TClientArea::ToLayout(const QPointF& position) const
 // A new scale gives a new, black canvas; the game draws it again. A new offset only moves it.
 void TClientArea::UpdateView()
 {
+    // Before the window is shown its size is not yet the one it opens at: nothing is made for it.
+    if (!isVisible())
+        return;
     const qreal ratio = devicePixelRatioF();
     const QSize room(int(std::floor(width() * ratio + 1e-6)), int(std::floor(height() * ratio + 1e-6)));
     if (room == room_ && ratio == ratio_)
@@ -102,6 +105,12 @@ void TClientArea::paintEvent(QPaintEvent*)
 void TClientArea::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    UpdateView();
+}
+
+void TClientArea::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
     UpdateView();
 }
 
