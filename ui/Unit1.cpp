@@ -182,7 +182,8 @@ void TForm1::CreateTimers()
 
 void TForm1::FormCreate()
 {
-    QApplication::setApplicationDisplayName(ProgramTitle());
+    // The title goes on the window, not on the application: Qt appends an application display
+    // name to every window title that lacks it, and the time-out box must read "Zenkara V5" alone.
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;
