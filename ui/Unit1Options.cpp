@@ -10,10 +10,9 @@
 #include "platform/Desktop.h"
 #include "platform/ProgressBar.h"
 #include "platform/Sound.h"
+#include "platform/System.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 
 #include <algorithm>
@@ -169,11 +168,13 @@ void TForm1::mmiAnimalClick(int sheet)
     }
 }
 
+// A player who asks for the instructions learns why none open, where the command used to fail
+// without a word.
 void TForm1::mmiReadMeClick()
 {
     const QString name = QStringLiteral("ReadMe.txt");
-    const QString readMe = QDir::current().absoluteFilePath(name);
-    if (!QFileInfo(readMe).isFile())
+    const QString readMe = platform::FindInstructions(name);
+    if (readMe.isEmpty())
         ShowMenuMessage(QStringLiteral("找不到游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
     else if (!platform::OpenTextFile(readMe))
         ShowMenuMessage(QStringLiteral("无法打开游戏说明文件") + name + QStringLiteral("！"), MessageLayout);
