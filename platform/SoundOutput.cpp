@@ -1,6 +1,7 @@
 #include "platform/SoundOutput.h"
 
 #include <SDL2/SDL.h>
+#include <alsa/asoundlib.h>
 
 #include <algorithm>
 #include <cstring>
@@ -44,6 +45,10 @@ QByteArray Convert(const QByteArray& waveFile)
     SDL_FreeWAV(samples);
     return converted;
 }
+
+// alsa-lib writes several lines to standard error for each output it fails to open, and without
+// a sound card or server every sound would fail so: the game plays on without sound, quietly.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 int DurationMs(const QByteArray& samples)
 {
@@ -110,6 +115,8 @@ void SoundOutput::prepare()
     // The audio library starts its event queue too, which would catch Ctrl+C and the desktop's
     // request to end into events that the game never reads: the game would no longer end.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The audio library loads the same alsa-lib, so its attempts stay quiet too.
+    snd_lib_error_set_handler(&IgnoreAlsaError);
     audioUp_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 
