@@ -234,7 +234,8 @@ QByteArrayView Unquoted(QByteArrayView value)
     return value;
 }
 
-// The longest prefix of at most `limit` bytes that does not end inside a character.
+// The longest prefix of at most `limit` bytes that does not end inside a character: a value cut
+// at the byte limit alone could end in half a GBK character, which would read back as garbage.
 QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
 {
     if (bytes.size() <= limit)
