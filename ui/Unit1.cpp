@@ -187,7 +187,9 @@ void TForm1::FormCreate()
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;
-    platform::LoadSounds();
+    // The sound library starts once the window is on the screen, off the way to the first
+    // picture and long before a player's first click can ask for a sound.
+    QTimer::singleShot(0, this, [] { platform::LoadSounds(); });
     LoadSettings();
     BallStepX = 1;
     BallStepY = 1;
