@@ -10,6 +10,13 @@ TClientArea::TClientArea(QWidget* parent)
     setMouseTracking(true);
 }
 
+platform::Surface& TClientArea::canvas()
+{
+    if (canvas_.isNull())
+        canvas_ = platform::Surface(size(), platform::ArtworkScale(devicePixelRatioF()));
+    return canvas_;
+}
+
 void TClientArea::showNow()
 {
     repaint();
@@ -33,9 +40,10 @@ void TClientArea::paintEvent(QPaintEvent* event)
 void TClientArea::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    if (canvas_.isNull())
+        return;
     platform::Surface resized(size(), platform::ArtworkScale(devicePixelRatioF()));
-    if (!canvas_.isNull())
-        resized.blit(0, 0, canvas_.width(), canvas_.height(), canvas_, 0, 0, platform::RasterOp::Copy);
+    resized.blit(0, 0, canvas_.width(), canvas_.height(), canvas_, 0, 0, platform::RasterOp::Copy);
     canvas_ = resized;
 }
 

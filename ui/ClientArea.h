@@ -14,7 +14,9 @@ class TClientArea : public QWidget {
 public:
     explicit TClientArea(QWidget* parent);
 
-    platform::Surface& canvas() { return canvas_; }
+    // Made at the first drawing: the idle window shows only its pictures on black, and holds no
+    // image of the client area until a game draws on it.
+    platform::Surface& canvas();
     // Shows what was drawn at once, for waits that block the event loop.
     void showNow();
 
