@@ -163,7 +163,7 @@ void TForm1::CreatePictures()
     lblAward->setGeometry(AwardLeft, PanelHeight, AwardDesignWidth, AwardHeight);
     lblAward->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     lblAward->setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 13));
-    lblAward->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
+    SetTextColour(lblAward, QColor(255, 0, 0));
     lblAward->hide();
 }
 

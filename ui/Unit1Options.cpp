@@ -29,7 +29,8 @@ QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, 
 {
     auto* label = new QLabel(text, panel);
     label->setFont(PixelFont(QString::fromUtf16(SongFamily), 16));
-    label->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour.name()));
+    SetTextColour(label, colour);
+    FillBackground(label, Qt::black);
     label->setGeometry(left, 4, width, 17);
     label->setProperty("designLeft", left);
     return label;
@@ -52,9 +53,7 @@ void TForm1::CreateStatusPanel()
 {
     Panel1 = new QWidget(ClientArea);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    // Only the panel itself is black: the countdown bar keeps its own groove and frame.
-    Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: black; }"));
+    FillBackground(Panel1, Qt::black);
     Panel1->setGeometry(0, 0, DesignWidth, PanelHeight);
     Panel1->hide();
 
