@@ -62,6 +62,8 @@ done
 
 read -r game_ms game_kb < <(paste <(cut -d' ' -f1 "$work/game" | median) <(cut -d' ' -f2 "$work/game" | median))
 read -r bare_ms bare_kb < <(paste <(cut -d' ' -f1 "$work/bare" | median) <(cut -d' ' -f2 "$work/bare" | median))
+echo "times to a visible window, sorted (ms): game $(cut -d' ' -f1 "$work/game" | sort -n | tr '\n' ' ')"
+echo "                                         bare $(cut -d' ' -f1 "$work/bare" | sort -n | tr '\n' ' ')"
 awk -v runs="$runs" -v gm="$game_ms" -v gk="$game_kb" -v bm="$bare_ms" -v bk="$bare_kb" 'BEGIN {
   printf "medians of %d alternating runs\n%-6s %10s %12s\n", runs, "", "visible", "resident"
   printf "%-6s %7d ms %8.1f MiB\n%-6s %7d ms %8.1f MiB\n", "game", gm, gk / 1024, "bare", bm, bk / 1024

@@ -187,9 +187,6 @@ void TForm1::FormCreate()
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;
-    // The sound library starts once the window is on the screen, off the way to the first
-    // picture and long before a player's first click can ask for a sound.
-    QTimer::singleShot(0, this, [] { platform::LoadSounds(); });
     LoadSettings();
     BallStepX = 1;
     BallStepY = 1;
@@ -294,6 +291,13 @@ void TForm1::FormClose()
 void TForm1::paintEvent(QPaintEvent* event)
 {
     QPainter(this).fillRect(event->rect(), Qt::black);
+    // The sound library starts once the window has been painted: started earlier, its loading
+    // competed with the window's first picture for the processor. A player's first click, and
+    // with it the first sound, comes long after.
+    if (!soundsStarted_) {
+        soundsStarted_ = true;
+        QTimer::singleShot(0, this, [] { platform::LoadSounds(); });
+    }
 }
 
 platform::Surface& TForm1::Canvas()
