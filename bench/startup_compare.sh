@@ -8,6 +8,10 @@
 set -euo pipefail
 
 readonly build=$1 runs=${2:-7}
+[[ -x $build/bench/BareWindow ]] || { echo "no $build/bench/BareWindow: configure with -DZENKARA_BUILD_BENCH=ON" >&2; exit 1; }
+for tool in Xvfb xdotool; do
+  command -v $tool >/dev/null || { echo "$tool is not installed (tools/setup-debian.sh test)" >&2; exit 1; }
+done
 readonly settle_seconds=1
 
 work=$(mktemp -d)
