@@ -91,10 +91,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Zenkara maintainers <maintainers@users.nore
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the packager; the font of the Chinese texts, Qt's translations of its
-# own texts (the standard buttons) and the opener of ReadMe.txt are not linked, so they are
-# named here. The Wayland plugin is only recommended:
-# an X11-only machine runs the game without it.
+# own texts (the standard buttons), the opener of ReadMe.txt and the audio libraries the game
+# loads once its window shows (SDL 2 and alsa-lib, whose error handler it sets) are not linked,
+# so they are named here. The Wayland plugin is only recommended: an X11-only machine runs the
+# game without it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-translations-l10n, libsdl2-2.0-0, libasound2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 include(CPack)

@@ -234,7 +234,8 @@ QByteArrayView Unquoted(QByteArrayView value)
     return value;
 }
 
-// The longest prefix of at most `limit` bytes that does not end inside a character.
+// The longest prefix of at most `limit` bytes that does not end inside a character: a value cut
+// at the byte limit alone could end in half a GBK character, which would read back as garbage.
 QByteArrayView CutAtCharacter(QByteArrayView bytes, qsizetype limit)
 {
     if (bytes.size() <= limit)
@@ -276,8 +277,10 @@ std::optional<int> ParseInteger(QByteArrayView text)
         base = 16;
         text = text.sliced(2);
     }
-    if (text.isEmpty() || text.size() > 16)
+    if (text.isEmpty())
         return std::nullopt;
+    // Any number of digits, leading zeros included, as a hand-edited file may hold; the value is
+    // checked at each digit, so a long one stops as soon as it is too large, well short of overflow.
     qint64 value = 0;
     for (char c : text) {
         int digit;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QWidget>
 
 namespace platform {
 namespace {
@@ -25,8 +26,9 @@ void ShowDesktopMessageBox(QWidget* parent, const QString& text, const QString& 
 
 void ShowErrorBox(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
-                    WithLineBreaks(text), QMessageBox::Ok, parent);
+    // The program's title is its windows' title: an error names the program, as its windows do.
+    const QString caption = parent ? parent->window()->windowTitle() : QGuiApplication::applicationDisplayName();
+    QMessageBox box(QMessageBox::Critical, caption, WithLineBreaks(text), QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -148,9 +148,12 @@ void LoadSounds()
     SoundThread* sounds = Sounds();
     if (!sounds)
         return;
-    const QStringList files = QDir(SoundFolder).entryList({QStringLiteral("*") + SoundSuffix}, QDir::Files);
+    // Picked by suffix, not by a name filter: a filter is a regular expression, and its library
+    // would stay in the game's memory for this one use.
+    const QStringList files = QDir(SoundFolder).entryList(QDir::Files);
     for (const QString& file : files)
-        sounds->load(file.chopped(SoundSuffix.size()));
+        if (file.endsWith(SoundSuffix))
+            sounds->load(file.chopped(SoundSuffix.size()));
 }
 
 void PlaySound(const QString& name)

@@ -1,6 +1,6 @@
 #include "platform/SoundOutput.h"
 
-#include <SDL2/SDL.h>
+#include "platform/AudioLibrary.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,25 +23,28 @@ constexpr Uint16 FramesPerFeed = 512;
 // The samples of a wave file in the stream's format; empty when the file is no wave file.
 QByteArray Convert(const QByteArray& waveFile)
 {
+    const AudioLibrary* audio = Audio();
+    if (!audio)
+        return {};
     SDL_AudioSpec source;
     Uint8* samples = nullptr;
     Uint32 size = 0;
-    SDL_RWops* file = SDL_RWFromConstMem(waveFile.constData(), int(waveFile.size()));
-    if (!file || !SDL_LoadWAV_RW(file, 1, &source, &samples, &size))
+    SDL_RWops* file = audio->RWFromConstMem(waveFile.constData(), int(waveFile.size()));
+    if (!file || !audio->LoadWAV_RW(file, 1, &source, &samples, &size))
         return {};
     SDL_AudioCVT cvt;
     QByteArray converted;
-    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, Format, Channels, Rate) >= 0) {
+    if (audio->BuildAudioCVT(&cvt, source.format, source.channels, source.freq, Format, Channels, Rate) >= 0) {
         converted.resize(qsizetype(size) * cvt.len_mult);
         std::memcpy(converted.data(), samples, size);
         cvt.buf = reinterpret_cast<Uint8*>(converted.data());
         cvt.len = int(size);
-        if (SDL_ConvertAudio(&cvt) == 0)
+        if (audio->ConvertAudio(&cvt) == 0)
             converted.truncate(cvt.len_cvt - cvt.len_cvt % BytesPerFrame);
         else
             converted.clear();
     }
-    SDL_FreeWAV(samples);
+    audio->FreeWAV(samples);
     return converted;
 }
 
@@ -63,18 +66,18 @@ int SoundOutput::play(const QByteArray& waveFile)
     if (samples.isEmpty())
         return 0;
     // A server that went away leaves the stream stopped: it is opened again, on the new server.
-    if (device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
+    if (device_ && Audio()->GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
         close();
         shutDownAudio();
     }
     if (!device_ && !open())
         return 0;
     const int duration = DurationMs(samples);
-    SDL_LockAudioDevice(device_);
+    Audio()->LockAudioDevice(device_);
     playing_.swap(samples);
     at_ = 0;
-    SDL_UnlockAudioDevice(device_);
-    SDL_PauseAudioDevice(device_, 0);
+    Audio()->UnlockAudioDevice(device_);
+    Audio()->PauseAudioDevice(device_, 0);
     return duration;
 }
 
@@ -82,13 +85,14 @@ void SoundOutput::shutDown()
 {
     close();
     shutDownAudio();
-    SDL_TLSCleanup();
+    if (Audio())
+        Audio()->TLSCleanup();
 }
 
 void SoundOutput::close()
 {
     if (device_)
-        SDL_CloseAudioDevice(device_);
+        Audio()->CloseAudioDevice(device_);
     device_ = 0;
     playing_.clear();
 }
@@ -105,12 +109,12 @@ bool SoundOutput::open()
 
 void SoundOutput::prepare()
 {
-    if (audioUp_)
+    if (audioUp_ || !Audio())
         return;
     // The audio library starts its event queue too, which would catch Ctrl+C and the desktop's
     // request to end into events that the game never reads: the game would no longer end.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    audioUp_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    Audio()->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    audioUp_ = Audio()->InitSubSystem(SDL_INIT_AUDIO) == 0;
 }
 
 bool SoundOutput::openDevice()
@@ -125,14 +129,14 @@ bool SoundOutput::openDevice()
     wanted.samples = FramesPerFeed;
     wanted.callback = &SoundOutput::Feed;
     wanted.userdata = this;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
+    device_ = Audio()->OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     return device_ != 0;
 }
 
 void SoundOutput::shutDownAudio()
 {
     if (audioUp_)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        Audio()->QuitSubSystem(SDL_INIT_AUDIO);
     audioUp_ = false;
 }
 

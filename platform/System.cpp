@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -57,6 +58,24 @@ QString DataDir()
 void SetDataDirForTesting(const QString& dir)
 {
     dataDirOverride = WithSeparator(dir);
+}
+
+QString FindInstructions(const QString& fileName)
+{
+    // Started from a terminal, an installed game's current directory is the player's: the
+    // instructions are then found where the install put them.
+    const QString packageDataDir = ExecutableDir() + QStringLiteral("../share/games/zenkara");
+    return FindFileIn(fileName, {QDir::currentPath(), ExecutableDir(), packageDataDir});
+}
+
+QString FindFileIn(const QString& fileName, const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        const QFileInfo file(QDir(folder), fileName);
+        if (file.isFile())
+            return QDir::cleanPath(file.absoluteFilePath());
+    }
+    return {};
 }
 
 int ScreenHeight()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -18,6 +19,13 @@ QString DataDir();
 void SetDataDirForTesting(const QString& dir);  // empty restores the chosen one
 // The choice DataDir makes, between the two folders given.
 QString ChooseDataDir(const QString& executableDir, const QString& userDataDir);
+
+// The full path of the game's instructions file `fileName`, or empty when there is none: the
+// current directory first, then the executable's directory, then the package's data folder
+// (/usr/share/games/zenkara beside /usr/games), as a system-wide install lays them out.
+QString FindInstructions(const QString& fileName);
+// The first of `folders` that holds a file `fileName`, as its full path; empty when none does.
+QString FindFileIn(const QString& fileName, const QStringList& folders);
 
 // The primary screen's height in pixels. Tests may set it.
 int ScreenHeight();

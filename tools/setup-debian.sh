@@ -14,7 +14,7 @@ set -euo pipefail
 # One group of names per line, so that a name joins the group of the command that uses it.
 play=(
   build-essential cmake
-  qt6-base-dev libsdl2-dev
+  qt6-base-dev libsdl2-dev libasound2-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev
   fonts-arphic-uming

@@ -12,6 +12,13 @@ TClientArea::TClientArea(QWidget* parent)
     setMouseTracking(true);
 }
 
+platform::Surface& TClientArea::canvas()
+{
+    if (canvas_.isNull() && !canvasLayout_.isEmpty())
+        canvas_ = platform::Surface(canvasLayout_, view_.Scale());
+    return canvas_;
+}
+
 void TClientArea::showNow()
 {
     repaint();
@@ -54,7 +61,8 @@ QPoint TClientArea::ToLayout(const QPointF& position) const
     return view_.ToLayout(QPoint(int(std::floor(device.x())), int(std::floor(device.y()))));
 }
 
-// A new scale gives a new, black canvas; the game draws it again. A new offset only moves it.
+// A new scale gives a new, black canvas, made when the game draws it again. A new offset only
+// moves it.
 void TClientArea::UpdateView()
 {
     // Before the window is shown its size is not yet the one it opens at: nothing is made for it.
@@ -67,11 +75,11 @@ void TClientArea::UpdateView()
     room_ = room;
     ratio_ = ratio;
     const TViewTransform view(layoutSize_, room);
-    const bool rescaled = !(view.Scale() == view_.Scale()) || canvas_.isNull() || canvas_.width() != layoutSize_.width()
-                          || canvas_.height() != layoutSize_.height();
+    const bool rescaled = !(view.Scale() == view_.Scale()) || canvasLayout_ != layoutSize_;
     view_ = view;
     if (rescaled && !layoutSize_.isEmpty()) {
-        canvas_ = platform::Surface(layoutSize_, view_.Scale());
+        canvasLayout_ = layoutSize_;
+        canvas_ = {};
         if (onRescale)
             onRescale();
     }

@@ -21,7 +21,9 @@ class TClientArea : public QWidget {
 public:
     explicit TClientArea(QWidget* parent);
 
-    platform::Surface& canvas() { return canvas_; }
+    // Made at the first drawing: the idle window shows only its pictures on black, and holds no
+    // image of the client area until a game draws on it.
+    platform::Surface& canvas();
     // Shows what was drawn at once, for waits that block the event loop; all of it, or only
     // a rectangle of the layout.
     void showNow();
@@ -57,6 +59,8 @@ private:
     QPoint ToLayout(const QPointF& position) const;
 
     platform::Surface canvas_;
+    // The layout size the canvas is made for at the view's scale.
+    QSize canvasLayout_;
     QSize layoutSize_;
     QSize room_;
     qreal ratio_ = 1;

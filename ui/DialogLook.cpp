@@ -138,6 +138,21 @@ QFont PixelFont(const QString& family, int pixelSize)
     return font;
 }
 
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void FillBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 void HoldSize(QWidget* window, QSize size)
 {
     window->setMinimumSize(size);

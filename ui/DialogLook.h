@@ -25,6 +25,12 @@ inline constexpr const char16_t* SongFamily = u"宋体";
 inline constexpr const char16_t* SansSerifFamily = u"MS Sans Serif";
 QFont PixelFont(const QString& family, int pixelSize);
 
+// A widget's text colour, and a background it fills in one colour. Both are set in its palette,
+// not by a style sheet: the first style sheet brings a style engine of its own into the game's
+// memory.
+void SetTextColour(QWidget* widget, const QColor& colour);
+void FillBackground(QWidget* widget, const QColor& colour);
+
 // Holds a top-level window at `size`, its frame excluded. A Wayland compositor may maximise,
 // tile or fullscreen even a window of fixed size, and the protocol then obliges the window to
 // take the size it is given; there the window is only held at no less than `size`.

@@ -43,7 +43,8 @@ TCloseUpComboBox::TCloseUpComboBox(QWidget* parent)
     // The list window also closes without hidePopup (a click outside it), so its hiding is
     // watched directly.
     view()->window()->installEventFilter(this);
-    // A choice from the list, or a change by arrow key or wheel while the list is closed.
+    // A choice from the list, or a change by arrow key or wheel while the list is closed: the
+    // grid then follows too, so that 清除 never clears a table other than the one on view.
     connect(this, &QComboBox::activated, this, &TCloseUpComboBox::reportCloseUp);
 }
 

@@ -162,7 +162,7 @@ void TForm1::CreatePictures()
     lblAward = new QLabel(ClientArea);
     lblAward->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     SetLayoutFont(lblAward, PixelFont(QString::fromUtf16(SansSerifFamily), 13));
-    lblAward->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); background: transparent;"));
+    SetTextColour(lblAward, QColor(255, 0, 0));
     PlaceControl(lblAward, QRect(AwardLeft, PanelHeight, AwardDesignWidth, AwardHeight));
     lblAward->hide();
 }
@@ -207,11 +207,11 @@ void TForm1::CreateTimers()
 
 void TForm1::FormCreate()
 {
-    QApplication::setApplicationDisplayName(ProgramTitle());
+    // The title goes on the window, not on the application: Qt appends an application display
+    // name to every window title that lacks it, and the time-out box must read "Zenkara V5" alone.
     setWindowTitle(ProgramTitle());
     setWindowIcon(QIcon(QStringLiteral(":/icons/MAINICON.ico")));
     DialogShowing = false;
-    platform::LoadSounds();
     LoadSettings();
     BallStepX = 1;
     BallStepY = 1;
@@ -366,6 +366,13 @@ void TForm1::FormClose()
 void TForm1::paintEvent(QPaintEvent* event)
 {
     QPainter(this).fillRect(event->rect(), Qt::black);
+    // The sound library starts once the window has been painted: started earlier, its loading
+    // competed with the window's first picture for the processor. A player's first click, and
+    // with it the first sound, comes long after.
+    if (!soundsStarted_) {
+        soundsStarted_ = true;
+        QTimer::singleShot(0, this, [] { platform::LoadSounds(); });
+    }
 }
 
 void TForm1::SetLayoutRect(QWidget* control, const QRect& layout)

@@ -217,4 +217,5 @@ private:
 
     QActionGroup* difficultyGroup_ = nullptr;
     QActionGroup* tileSetGroup_ = nullptr;
+    bool soundsStarted_ = false;
 };

@@ -11,10 +11,9 @@
 #include "platform/Language.h"
 #include "platform/ProgressBar.h"
 #include "platform/Sound.h"
+#include "platform/System.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 
 #include <algorithm>
@@ -31,7 +30,8 @@ QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, 
 {
     auto* label = new QLabel(text, panel);
     TForm1::SetLayoutFont(label, PixelFont(QString::fromUtf16(SongFamily), 16));
-    label->setStyleSheet(QStringLiteral("color: %1; background: black;").arg(colour.name()));
+    SetTextColour(label, colour);
+    FillBackground(label, Qt::black);
     // A caption longer than designed (in another language) takes the room its text needs.
     label->setGeometry(left, BarTop, std::max(width, label->sizeHint().width()), BarHeight);
     TForm1::SetLayoutRect(label, label->geometry());
@@ -88,9 +88,7 @@ void TForm1::CreateStatusPanel()
 {
     Panel1 = new QWidget(ClientArea);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    // Only the panel itself is black: the countdown bar keeps its own groove and frame.
-    Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: black; }"));
+    FillBackground(Panel1, Qt::black);
     Panel1->setGeometry(0, 0, DesignWidth, PanelHeight);
     SetLayoutRect(Panel1, Panel1->geometry());
     Panel1->hide();
@@ -238,11 +236,13 @@ void TForm1::mmiAnimalClick(int sheet)
     }
 }
 
+// A player who asks for the instructions learns why none open, where the command used to fail
+// without a word.
 void TForm1::mmiReadMeClick()
 {
     const QString name = platform::LocalisedFileName(QStringLiteral("ReadMe.txt"));
-    const QString readMe = QDir::current().absoluteFilePath(name);
-    if (!QFileInfo(readMe).isFile())
+    const QString readMe = platform::FindInstructions(name);
+    if (readMe.isEmpty())
         ShowMenuMessage(tr("找不到游戏说明文件%1！").arg(name), MessageLayout);
     else if (!platform::OpenTextFile(readMe))
         ShowMenuMessage(tr("无法打开游戏说明文件%1！").arg(name), MessageLayout);

@@ -25,7 +25,12 @@ TWriteNameBox::TWriteNameBox(QWidget* owner)
     setFont(PixelFont(QString::fromUtf16(SansSerifFamily), 13));
     CreateControls();
     move(ScreenPosition);
-    KeepOuterSize(this, OuterSize);
+    // A sizeable border: the box opens at its outer size, and the player may make it larger,
+    // never smaller than its controls.
+    KeepOuterSize(this, [this](QSize frame) {
+        setMinimumSize(OuterSize - frame);
+        resize(OuterSize - frame);
+    });
     CentreOnBlack(this);
     FormCreate();
 }

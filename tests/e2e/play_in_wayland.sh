@@ -23,8 +23,13 @@ start_weston() {
   command -v weston >/dev/null || skip "weston is not installed"
   export XDG_RUNTIME_DIR=$work/run
   mkdir -m 700 "$XDG_RUNTIME_DIR"
-  printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff%s\npanel-position=none\nlocking=false\nanimation=none\nstartup-animation=none\nfocus-animation=none\n' \
-    "$desktop" >"$work/weston.ini"
+  # The pointer is drawn the same on every machine: from a cursor folder of the test's own that
+  # holds no theme, weston and the game both fall back to the cursors built into the Wayland
+  # library, at a pinned size. A desktop's themes (a shadowed pointer, larger sizes) stay out.
+  export XCURSOR_PATH=$work/cursors XCURSOR_THEME=zenkara-e2e XCURSOR_SIZE=24
+  mkdir "$XCURSOR_PATH"
+  printf '[core]\nidle-time=0\n[shell]\nbackground-color=0xff%s\npanel-position=none\nlocking=false\nanimation=none\nstartup-animation=none\nfocus-animation=none\ncursor-theme=%s\ncursor-size=%s\n' \
+    "$desktop" "$XCURSOR_THEME" "$XCURSOR_SIZE" >"$work/weston.ini"
   weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman \
     --width=$screen_w --height=$screen_h --socket=zenkara-e2e >"$work/weston.log" 2>&1 &
   weston_pid=$!

@@ -42,6 +42,28 @@ TEST(System, FilesLiveBesideTheExecutableWhereTheyCanElseInTheDataFolder)
     EXPECT_TRUE(QFileInfo(userData).isDir());
 }
 
+TEST(System, InstructionsAreTheFirstFileFoundInTheFoldersInTurn)
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("current"), second = dir.filePath("exe"), third = dir.filePath("data");
+    for (const QString& folder : {first, second, third})
+        ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QDir().mkpath(first + "/ReadMe.txt"));  // a folder of that name is no file
+    for (const QString& folder : {second, third}) {
+        QFile file(folder + "/ReadMe.txt");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(FindFileIn("ReadMe.txt", {first, second, third}), second + "/ReadMe.txt");
+    EXPECT_EQ(FindFileIn("ReadMe.txt", {first, third + "/../data"}), third + "/ReadMe.txt");
+    EXPECT_EQ(FindFileIn("Other.txt", {first, second, third}), QString());
+
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(third));
+    const QString found = FindInstructions("ReadMe.txt");
+    QDir::setCurrent(before);
+    EXPECT_EQ(found, third + "/ReadMe.txt") << "the current directory comes first";
+}
+
 TEST(System, ScreenHeightCanBeSetAndRestored)
 {
     ASSERT_NE(QGuiApplication::primaryScreen(), nullptr);

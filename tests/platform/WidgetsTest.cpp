@@ -76,9 +76,11 @@ TEST(MessageBox, ShowsTextWithLineBreaksCaptionAndOneButton)
               SeenBox("Caption", QStringLiteral("第一行\n第二行\n第三行"), QMessageBox::Information, 1));
 }
 
-TEST(MessageBox, ErrorBoxCarriesTheApplicationNameAsCaption)
+TEST(MessageBox, ErrorBoxCarriesItsWindowsTitleAsCaption)
 {
-    QGuiApplication::setApplicationDisplayName("Zenkara test");
-    EXPECT_EQ(Answer([] { ShowErrorBox(nullptr, "Unable to write to /x/Game.ini"); }),
+    QWidget owner;
+    owner.setWindowTitle("Zenkara test");
+    QWidget child(&owner);
+    EXPECT_EQ(Answer([&child] { ShowErrorBox(&child, "Unable to write to /x/Game.ini"); }),
               SeenBox("Zenkara test", "Unable to write to /x/Game.ini", QMessageBox::Critical, 1));
 }

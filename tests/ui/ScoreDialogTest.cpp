@@ -155,6 +155,21 @@ TEST_F(NameBoxTest, EnterAtOnceRecordsASingleSpaceAndTypingReplacesIt)
     EXPECT_EQ(name, QStringLiteral("Li"));
 }
 
+TEST_F(NameBoxTest, OpensAtItsOuterSizeWithMinMaxButtonsAndGrowsButNeverCutsItsControls)
+{
+    TWriteNameBox box(nullptr);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QTest::qWait(0);
+    EXPECT_EQ(box.frameGeometry().size(), QSize(176, 157));
+    EXPECT_TRUE(box.windowFlags().testFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+    box.resize(300, 250);
+    EXPECT_EQ(box.size(), QSize(300, 250));
+    box.resize(50, 40);
+    EXPECT_GE(box.width(), box.btnNotWrite->geometry().right());
+    EXPECT_GE(box.height(), box.btnNotWrite->geometry().bottom());
+}
+
 TEST_F(NameBoxTest, DecliningOrTheCloseBoxRecordsNothing)
 {
     QString name;

@@ -18,6 +18,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -28,6 +29,23 @@ using PauseTest = WindowTest;
 using HoverTest = WindowTest;
 using OptionsTest = WindowTest;
 using RobustnessTest = WindowTest;
+
+// The title the window system shows for a top-level window. Its Qt window keeps the title as
+// set, but the platform window (X11's _NET_WM_NAME, Wayland's toplevel title) gets " — " and the
+// application's display name appended when one was set and the title does not already end with it.
+QString ShownTitle(QWidget* window)
+{
+    const QString title = window->windowHandle()->title();
+    // Unset, the display name reads as the application name: a changed name tells them apart.
+    const QString name = QCoreApplication::applicationName();
+    const QString probe = name + QStringLiteral("-probe");
+    QCoreApplication::setApplicationName(probe);
+    const QString display = QGuiApplication::applicationDisplayName();
+    QCoreApplication::setApplicationName(name);
+    if (display == probe || title.endsWith(display))
+        return title;
+    return title + QStringLiteral(" \u2014 ") + display;
+}
 
 TEST(BarColourTest, SlidesFromGreenThroughYellowToRed)
 {
@@ -99,7 +117,7 @@ TEST_F(CountdownTest, TimeOutAddsAHundredShowsTheBoxAndEndsTheGame)
     QString caption;
     ModalAnswer<QMessageBox> timeOut([&](QMessageBox* box) {
         text = box->text();
-        caption = box->windowTitle();
+        caption = ShownTitle(box);
         box->accept();
     });
     ModalAnswer<TWriteNameBox> nameEntry([](TWriteNameBox* box) { box->btnNotWrite->click(); });
