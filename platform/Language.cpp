@@ -63,9 +63,12 @@ QStringList DesktopLanguages()
 QStringList EmbeddedCatalogues()
 {
     QStringList names;
-    const QStringList files = QDir(CatalogueFolder).entryList({CataloguePrefix + u'*' + CatalogueSuffix}, QDir::Files);
+    // Listed without a name filter: a filter is a regular expression, and would keep that
+    // library in the game's memory from its start.
+    const QStringList files = QDir(CatalogueFolder).entryList(QDir::Files);
     for (const QString& file : files)
-        names.append(file.mid(CataloguePrefix.size(), file.size() - CataloguePrefix.size() - CatalogueSuffix.size()));
+        if (file.startsWith(CataloguePrefix) && file.endsWith(CatalogueSuffix))
+            names.append(file.mid(CataloguePrefix.size(), file.size() - CataloguePrefix.size() - CatalogueSuffix.size()));
     return names;
 }
 

@@ -109,6 +109,7 @@ void TForm1::UpdateMenus(bool idle)
         platform::EnableTimer(*Timer1, true);
         ProgressBar1->setBarColor(QColor(0, 255, 0));
         Panel1->show();
+        LayOutPanel();
     }
     mmiPrompt->setEnabled(Engine && Engine->Params->Hints >= 1);
     mmiReset->setEnabled(Engine && Engine->Params->Resets >= 1);

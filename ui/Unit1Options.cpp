@@ -32,10 +32,10 @@ QLabel* AddPanelLabel(QWidget* panel, int left, int width, const QString& text, 
     TForm1::SetLayoutFont(label, PixelFont(QString::fromUtf16(SongFamily), 16));
     SetTextColour(label, colour);
     FillBackground(label, Qt::black);
-    // A caption longer than designed (in another language) takes the room its text needs.
-    label->setGeometry(left, BarTop, std::max(width, label->sizeHint().width()), BarHeight);
+    label->setGeometry(left, BarTop, width, BarHeight);
     TForm1::SetLayoutRect(label, label->geometry());
     label->setProperty("designLeft", left);
+    label->setProperty(TForm1::DesignWidthProperty, width);
     return label;
 }
 
@@ -71,6 +71,12 @@ QStringList LevelCaptions()
 int DesignLeft(const QLabel* label)
 {
     return label->property("designLeft").toInt();
+}
+
+// A caption longer than designed (in another language) takes the room its text needs.
+int CaptionWidth(const QLabel* caption)
+{
+    return std::max(caption->property(TForm1::DesignWidthProperty).toInt(), WidestText(caption, {caption->text()}));
 }
 
 // The caption whose buddy the value label is.
@@ -129,6 +135,15 @@ void TForm1::CreateStatusPanel()
 void TForm1::LayOutPanel()
 {
     const int panelWidth = LayoutRect(Panel1).width();
+    const int designBarWidth = ProgressBar1->property(DesignWidthProperty).toInt();
+    // Laid out in full when it shows: measuring its texts loads their glyphs, which the idle
+    // window, with the panel hidden, does not need to hold. Till then the bar stands centred.
+    if (Panel1->isHidden()) {
+        PlaceControl(ProgressBar1, QRect((panelWidth - designBarWidth) / 2, BarTop, designBarWidth, BarHeight));
+        return;
+    }
+    for (QLabel* caption : {Label1, Label2, Label4, Label6, Label8})
+        PlaceControl(caption, QRect(LayoutRect(caption).topLeft(), QSize(CaptionWidth(caption), BarHeight)));
     const int shift = panelWidth - DesignWidth;
     int limit = panelWidth;
     for (auto [caption, value] : {std::pair{Label8, lblScore}, {Label6, lblPrompt}, {Label4, lblReSet}}) {
@@ -147,7 +162,7 @@ void TForm1::LayOutPanel()
         MoveControl(label, QPoint(left, LayoutRect(label).y()));
         end = left + room;
     }
-    const int barWidth = std::min(ProgressBar1->property(DesignWidthProperty).toInt(), limit - end);
+    const int barWidth = std::min(designBarWidth, limit - end);
     const int centred = (panelWidth - barWidth) / 2;
     PlaceControl(ProgressBar1, QRect(std::max(end, std::min(centred, limit - barWidth)), BarTop, barWidth, BarHeight));
 }
