@@ -5,11 +5,27 @@
 
 #include <cmath>
 
+namespace {
+
+// Long enough to span the gaps between the resize events of a dragged window edge.
+constexpr int SettleInterval = 100;
+
+}  // namespace
+
 TClientArea::TClientArea(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    settle_.setSingleShot(true);
+    settle_.setInterval(SettleInterval);
+    connect(&settle_, &QTimer::timeout, this, &TClientArea::MakeCanvas);
+}
+
+void TClientArea::settle()
+{
+    if (settle_.isActive())
+        MakeCanvas();
 }
 
 void TClientArea::showNow()
@@ -54,7 +70,9 @@ QPoint TClientArea::ToLayout(const QPointF& position) const
     return view_.ToLayout(QPoint(int(std::floor(device.x())), int(std::floor(device.y()))));
 }
 
-// A new scale gives a new, black canvas; the game draws it again. A new offset only moves it.
+// A new scale gives a new, black canvas that the game draws again: at once when there is no
+// canvas for this layout to show meanwhile, else when the resizing pauses. A new offset only
+// moves it.
 void TClientArea::UpdateView()
 {
     // Before the window is shown its size is not yet the one it opens at: nothing is made for it.
@@ -67,14 +85,27 @@ void TClientArea::UpdateView()
     room_ = room;
     ratio_ = ratio;
     const TViewTransform view(layoutSize_, room);
-    const bool rescaled = !(view.Scale() == view_.Scale()) || canvas_.isNull() || canvas_.width() != layoutSize_.width()
-                          || canvas_.height() != layoutSize_.height();
     view_ = view;
-    if (rescaled && !layoutSize_.isEmpty()) {
-        canvas_ = platform::Surface(layoutSize_, view_.Scale());
-        if (onRescale)
-            onRescale();
-    }
+    if (layoutSize_.isEmpty())
+        return;
+    if (onViewChange)
+        onViewChange();
+    const bool usable = !canvas_.isNull() && canvas_.width() == layoutSize_.width() && canvas_.height() == layoutSize_.height();
+    if (!usable)
+        MakeCanvas();
+    else if (!(canvas_.scale() == view_.Scale()))
+        settle_.start();
+    else
+        settle_.stop();
+    update();
+}
+
+void TClientArea::MakeCanvas()
+{
+    settle_.stop();
+    canvas_ = platform::Surface(layoutSize_, view_.Scale());
+    if (onRescale)
+        onRescale();
     update();
 }
 
@@ -98,8 +129,10 @@ void TClientArea::paintEvent(QPaintEvent*)
         painter.fillRect(part, Qt::black);
     if (canvas_.isNull())
         painter.fillRect(area, Qt::black);
-    else
+    else if (canvas_.scale() == view_.Scale())
         painter.drawImage(area.topLeft(), canvas_.image());
+    else
+        painter.drawImage(area, canvas_.image());
 }
 
 void TClientArea::resizeEvent(QResizeEvent* event)
