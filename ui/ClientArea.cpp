@@ -28,14 +28,17 @@ void TClientArea::settle()
         MakeCanvas();
 }
 
+// While the game draws a new canvas, nothing of it is shown before all of it is.
 void TClientArea::showNow()
 {
-    repaint();
+    if (!remaking_)
+        repaint();
 }
 
 void TClientArea::showNow(const QRect& layout)
 {
-    repaint(toWidget(layout).adjusted(-1, -1, 1, 1));
+    if (!remaking_)
+        repaint(toWidget(layout).adjusted(-1, -1, 1, 1));
 }
 
 void TClientArea::setLayoutSize(QSize size)
@@ -104,8 +107,10 @@ void TClientArea::MakeCanvas()
 {
     settle_.stop();
     canvas_ = platform::Surface(layoutSize_, view_.Scale());
+    remaking_ = true;
     if (onRescale)
         onRescale();
+    remaking_ = false;
     update();
 }
 

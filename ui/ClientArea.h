@@ -74,4 +74,5 @@ private:
     qreal ratio_ = 1;
     TViewTransform view_;
     QTimer settle_;
+    bool remaking_ = false;
 };
