@@ -255,10 +255,14 @@ void Surface::fillRect(const QRect& rect, const QColor& color)
         image_.fill(value);
         return;
     }
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(line + area.left(), line + area.right() + 1, value);
-    }
+    // The first line filled pixel by pixel, the others copied from it: a block copy is several
+    // times quicker than a fill one pixel at a time.
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    QRgb* first = reinterpret_cast<QRgb*>(bits + area.top() * stride) + area.left();
+    std::fill(first, first + area.width(), value);
+    for (int y = area.top() + 1; y <= area.bottom(); ++y)
+        std::memcpy(reinterpret_cast<QRgb*>(bits + y * stride) + area.left(), first, size_t(area.width()) * sizeof(QRgb));
 }
 
 void Surface::frameRect(const QRect& rect, const Pen& pen)
