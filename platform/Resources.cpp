@@ -93,9 +93,10 @@ QImage Resampled(const QImage& part, QSize target)
 // addressed from their bases, so that several slots can be written at once.
 void PutSlot(uchar* bits, qsizetype stride, const QImage& part, QPoint place)
 {
-    const qsizetype lineBytes = qsizetype(part.width()) * qsizetype(sizeof(QRgb));
+    const qsizetype pixelBytes = sizeof(QRgb);
     for (int y = 0; y < part.height(); ++y)
-        std::memcpy(bits + (place.y() + y) * stride + place.x() * qsizetype(sizeof(QRgb)), part.constScanLine(y), size_t(lineBytes));
+        std::memcpy(bits + (place.y() + y) * stride + place.x() * pixelBytes, part.constScanLine(y),
+                    size_t(part.width() * pixelBytes));
 }
 
 QImage MakeSlots(const QString& name, QSize slot, QSize grid, QSize target)

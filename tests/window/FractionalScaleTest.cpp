@@ -20,7 +20,8 @@ protected:
         TForm1& form = Open(0);
         form.resize(1000, 760);
         // Until the resizing settles the earlier picture is shown stretched: wait for the crisp one.
-        EXPECT_TRUE(QTest::qWaitFor([&form] { return form.ClientArea->view().Scale().x > 1.1 && !form.ClientArea->isSettling(); }));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&form] { return form.ClientArea->view().Scale().x > 1.1 && !form.ClientArea->isSettling(); }));
         StartEasyWith(EasyBoardOnePair);
         return form;
     }
