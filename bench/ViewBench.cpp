@@ -1,7 +1,8 @@
 // The main window fullscreen on a 3840 x 2160 screen: a full redraw of the super board as the
-// player sees it after a match (board bitmap, copy to the client area, the client area painted),
-// and the first frame after the window changes size (artwork made for the new scale, controls
-// placed again, the board drawn and painted).
+// player sees it after a match (board bitmap, copy to the client area, the client area painted);
+// the first frame after the window changes size (controls placed again, the last picture painted
+// stretched); and the settled frame that follows once the resizing pauses (artwork made for the
+// new scale, the board drawn and painted crisp).
 #include "platform/System.h"
 #include "tests/support/BoardText.h"
 #include "tests/support/TestSwitches.h"
@@ -48,20 +49,39 @@ BENCHMARK(FullRedrawAt4K)->Unit(benchmark::kMillisecond);
 // shrinks from 4K fullscreen in steps of 20 pixels, each a scale of its own. With 1, a scale
 // seen just before: fullscreen and a window of 2560 x 1440 in turn, as maximising and
 // restoring, or F11 twice, do.
+QSize SizeAtStep(QSize full, bool seenBefore, int step)
+{
+    return seenBefore ? (step % 2 ? QSize(2560, 1440) : full) : full - QSize(20, 11) * (step % 80);
+}
+
 void FirstFrameAfterResize(benchmark::State& state)
 {
     FullScreenGame game;
     const QSize full = game.form.ClientArea->size();
-    const bool seenBefore = state.range(0) == 1;
     int step = 0;
     for (auto _ : state) {
-        ++step;
-        const QSize size = seenBefore ? (step % 2 ? QSize(2560, 1440) : full) : full - QSize(20, 11) * (step % 80);
-        game.form.ClientArea->resize(size);
+        game.form.ClientArea->resize(SizeAtStep(full, state.range(0) == 1, ++step));
         game.form.ClientArea->repaint();
     }
 }
 BENCHMARK(FirstFrameAfterResize)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The crisp frame once the resizing pauses, after each first frame of FirstFrameAfterResize.
+void SettledFrameAfterResize(benchmark::State& state)
+{
+    FullScreenGame game;
+    const QSize full = game.form.ClientArea->size();
+    int step = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        game.form.ClientArea->resize(SizeAtStep(full, state.range(0) == 1, ++step));
+        game.form.ClientArea->repaint();
+        state.ResumeTiming();
+        game.form.ClientArea->settle();
+        game.form.ClientArea->repaint();
+    }
+}
+BENCHMARK(SettledFrameAfterResize)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

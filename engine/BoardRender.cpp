@@ -9,10 +9,8 @@
 void TLink::DrawTile(int x, int y, std::int32_t kind)
 {
     const int sheetY = kind * TileSize;
-    BoardDC.blit(x + TileLeft, y + TileTop, TileSize, TileSize, TileDC, TileSize, sheetY,
-                 platform::RasterOp::And);
-    BoardDC.blit(x + TileLeft, y + TileTop, TileSize, TileSize, TileDC, 0, sheetY,
-                 platform::RasterOp::Or);
+    BoardDC.blitMasked(x + TileLeft, y + TileTop, TileSize, TileSize, TileDC, QPoint(TileSize, sheetY),
+                       QPoint(0, sheetY));
 }
 
 void TLink::DrawCell(int row, int col, int style)
@@ -44,12 +42,37 @@ void TLink::RenderBoard()
 // Every tile on its plain face.
 void TLink::DrawBoard()
 {
-    BoardDC.fillBlack(QRect(0, 0, BoardWidth, BoardHeight));
+    FillOutsideCells();
     const int rows = std::min<int>(Params->Rows, static_cast<int>(Grid.size()));
     for (int row = 1; row < rows - 1; ++row)
         for (int col = 1; col < Params->Cols - 1; ++col)
             if (Grid[row][col] != EmptyCell)
                 DrawCell(row, col, Params->BackStyle);
+}
+
+// Black wherever no cell background is drawn: the border ring, the bevel beyond it and the
+// empty cells. Under a tile's background the fill would only be overwritten, and at 4K that
+// is most of a full redraw's memory traffic.
+void TLink::FillOutsideCells()
+{
+    const int rows = std::min<int>(Params->Rows, static_cast<int>(Grid.size()));
+    const int lastRowTop = std::max(1, rows - 1) * CellHeight;
+    const int lastColLeft = std::max(1, Params->Cols - 1) * CellWidth;
+    BoardDC.fillBlack(QRect(0, 0, BoardWidth, CellHeight));
+    BoardDC.fillBlack(QRect(0, lastRowTop, BoardWidth, BoardHeight - lastRowTop));
+    for (int row = 1; row < rows - 1; ++row) {
+        const int y = row * CellHeight;
+        BoardDC.fillBlack(QRect(0, y, CellWidth, CellHeight));
+        BoardDC.fillBlack(QRect(lastColLeft, y, BoardWidth - lastColLeft, CellHeight));
+        for (int col = 1; col < Params->Cols - 1;) {
+            int end = col;
+            while (end < Params->Cols - 1 && Grid[row][end] == EmptyCell)
+                ++end;
+            if (end > col)
+                BoardDC.fillBlack(QRect(col * CellWidth, y, (end - col) * CellWidth, CellHeight));
+            col = end + 1;
+        }
+    }
 }
 
 void TLink::Changed(bool flag)

@@ -142,6 +142,7 @@ private:
     void DrawTile(int x, int y, std::int32_t kind);
     bool LoadArtwork(platform::Surface& surface, const QString& name) const;
     void DrawBoard();
+    void FillOutsideCells();
 
     RandomSource random_;
     std::mt19937 generator_;

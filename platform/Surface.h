@@ -76,6 +76,9 @@ public:
     // edge of (srcX, srcY): artwork made for a fractional scale holds exactly the device size of
     // the place it is drawn to. A source made for another scale (1 against 2) is resized first.
     void blit(int x, int y, int w, int h, const Surface& src, int srcX, int srcY, RasterOp op);
+    // A picture drawn through its mask, both w x h areas of `src`: the same pixels as an And
+    // blit of the mask followed by an Or blit of the picture, in one pass over the destination.
+    void blitMasked(int x, int y, int w, int h, const Surface& src, QPoint mask, QPoint picture);
 
     void fillRect(const QRect& rect, const QColor& color);  // opaque brush fill
     void fillBlack(const QRect& rect) { fillRect(rect, Qt::black); }

@@ -5,11 +5,21 @@
 
 #include <cmath>
 
+namespace {
+
+// Long enough to span the gaps between the resize events of a dragged window edge.
+constexpr int SettleInterval = 100;
+
+}  // namespace
+
 TClientArea::TClientArea(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    settle_.setSingleShot(true);
+    settle_.setInterval(SettleInterval);
+    connect(&settle_, &QTimer::timeout, this, &TClientArea::MakeCanvas);
 }
 
 platform::Surface& TClientArea::canvas()
@@ -19,14 +29,23 @@ platform::Surface& TClientArea::canvas()
     return canvas_;
 }
 
+void TClientArea::settle()
+{
+    if (settle_.isActive())
+        MakeCanvas();
+}
+
+// While the game draws a new canvas, nothing of it is shown before all of it is.
 void TClientArea::showNow()
 {
-    repaint();
+    if (!remaking_)
+        repaint();
 }
 
 void TClientArea::showNow(const QRect& layout)
 {
-    repaint(toWidget(layout).adjusted(-1, -1, 1, 1));
+    if (!remaking_)
+        repaint(toWidget(layout).adjusted(-1, -1, 1, 1));
 }
 
 void TClientArea::setLayoutSize(QSize size)
@@ -61,8 +80,9 @@ QPoint TClientArea::ToLayout(const QPointF& position) const
     return view_.ToLayout(QPoint(int(std::floor(device.x())), int(std::floor(device.y()))));
 }
 
-// A new scale gives a new, black canvas, made when the game draws it again. A new offset only
-// moves it.
+// A new scale gives a new, black canvas that the game draws again: at once when there is no
+// canvas for this layout to show meanwhile, else when the resizing pauses. The canvas itself is
+// made when the game first draws on it. A new offset only moves it.
 void TClientArea::UpdateView()
 {
     // Before the window is shown its size is not yet the one it opens at: nothing is made for it.
@@ -75,14 +95,30 @@ void TClientArea::UpdateView()
     room_ = room;
     ratio_ = ratio;
     const TViewTransform view(layoutSize_, room);
-    const bool rescaled = !(view.Scale() == view_.Scale()) || canvasLayout_ != layoutSize_;
     view_ = view;
-    if (rescaled && !layoutSize_.isEmpty()) {
-        canvasLayout_ = layoutSize_;
-        canvas_ = {};
-        if (onRescale)
-            onRescale();
-    }
+    if (layoutSize_.isEmpty())
+        return;
+    if (onViewChange)
+        onViewChange();
+    const bool usable = !canvas_.isNull() && canvas_.width() == layoutSize_.width() && canvas_.height() == layoutSize_.height();
+    if (!usable)
+        MakeCanvas();
+    else if (!(canvas_.scale() == view_.Scale()))
+        settle_.start();
+    else
+        settle_.stop();
+    update();
+}
+
+void TClientArea::MakeCanvas()
+{
+    settle_.stop();
+    canvasLayout_ = layoutSize_;
+    canvas_ = {};
+    remaking_ = true;
+    if (onRescale)
+        onRescale();
+    remaking_ = false;
     update();
 }
 
@@ -106,8 +142,10 @@ void TClientArea::paintEvent(QPaintEvent*)
         painter.fillRect(part, Qt::black);
     if (canvas_.isNull())
         painter.fillRect(area, Qt::black);
-    else
+    else if (canvas_.scale() == view_.Scale())
         painter.drawImage(area.topLeft(), canvas_.image());
+    else
+        painter.drawImage(area, canvas_.image());
 }
 
 void TClientArea::resizeEvent(QResizeEvent* event)

@@ -3,6 +3,7 @@
 #include "ViewTransform.h"
 #include "platform/Surface.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -16,6 +17,9 @@
 // to the room it has and centred on black: the canvas holds the layout at the view's device
 // pixels, mouse positions reach the game in layout pixels, and child controls are placed and
 // sized through the same transform.
+//
+// A new scale shows at once what the canvas holds, stretched; the canvas for it, drawn crisp,
+// is made once the resizing pauses, so that dragging a window edge stays smooth.
 class TClientArea : public QWidget {
     Q_OBJECT
 public:
@@ -40,8 +44,15 @@ public:
     // Mouse positions in layout pixels.
     std::function<void(QMouseEvent*, QPoint)> onMousePress;
     std::function<void(QMouseEvent*, QPoint)> onMouseMove;
-    // The view's scale changed: the canvas is new and black, and the controls need placing again.
+    // The view changed: the controls need placing again, at once.
+    std::function<void()> onViewChange;
+    // The canvas is new and black, made for the view's scale: the game draws it again.
     std::function<void()> onRescale;
+
+    // True while the canvas is still at an earlier scale, shown stretched.
+    bool isSettling() const { return settle_.isActive(); }
+    // Makes the canvas for the view's scale now rather than when the resizing pauses.
+    void settle();
 
 protected:
     bool event(QEvent* event) override;
@@ -53,6 +64,7 @@ protected:
 
 private:
     void UpdateView();
+    void MakeCanvas();
     // Device pixels from where this widget starts to the device pixel its painting starts at:
     // a fractional screen scale may put the widget's corner between device pixels.
     QPointF OriginShift() const;
@@ -65,4 +77,6 @@ private:
     QSize room_;
     qreal ratio_ = 1;
     TViewTransform view_;
+    QTimer settle_;
+    bool remaking_ = false;
 };

@@ -70,6 +70,7 @@ TForm1::TForm1(QWidget* parent)
     ClientArea->setFocus();
     ClientArea->onMousePress = [this](QMouseEvent* e, QPoint at) { FormMouseDown(e->button(), e->modifiers(), at.x(), at.y()); };
     ClientArea->onMouseMove = [this](QMouseEvent*, QPoint at) { FormMouseMove(at.x(), at.y()); };
+    ClientArea->onViewChange = [this] { ClientAreaViewChanged(); };
     ClientArea->onRescale = [this] { ClientAreaRescaled(); };
     auto* fullScreen = new QAction(this);
     fullScreen->setShortcut(Qt::Key_F11);
@@ -179,17 +180,38 @@ void TForm1::MakePictures()
 
 void TForm1::MakePicture(QLabel* label, const std::function<QImage(QSize target)>& make)
 {
-    const QSize size = LayoutRect(label).size();
-    const QSize target = ClientArea->view().ToDevice(QRect(QPoint(0, 0), size)).size();
+    const QSize target = PictureTarget(label);
     const qreal ratio = ClientArea->devicePixelRatioF();
     const QPixmap shown = label->pixmap();
-    if (label->isHidden() || (!shown.isNull() && shown.size() == target && shown.devicePixelRatio() == ratio))
+    if (label->isHidden()
+        || (!shown.isNull() && label->property(CrispSizeProperty).toSize() == target && shown.devicePixelRatio() == ratio))
         return;
     QImage picture = make(target);
     if (picture.isNull())
         return;
     picture.setDevicePixelRatio(ratio);
     label->setPixmap(QPixmap::fromImage(picture));
+    label->setProperty(CrispSizeProperty, target);
+}
+
+QSize TForm1::PictureTarget(const QLabel* label) const
+{
+    return ClientArea->view().ToDevice(QRect(QPoint(0, 0), LayoutRect(label).size())).size();
+}
+
+// Until the pictures are made again for a new scale, the ones shown stand in, stretched.
+void TForm1::StretchPictures()
+{
+    const qreal ratio = ClientArea->devicePixelRatioF();
+    for (QLabel* label : {Image1, imgPauseBall}) {
+        const QPixmap shown = label->pixmap();
+        const QSize target = PictureTarget(label);
+        if (label->isHidden() || shown.isNull() || (shown.size() == target && shown.devicePixelRatio() == ratio))
+            continue;
+        QPixmap stretched = shown.scaled(target);
+        stretched.setDevicePixelRatio(ratio);
+        label->setPixmap(stretched);
+    }
 }
 
 void TForm1::CreateTimers()
@@ -296,10 +318,15 @@ void TForm1::PlaceControls()
     LayOutPanel();
 }
 
+void TForm1::ClientAreaViewChanged()
+{
+    PlaceControls();
+    StretchPictures();
+}
+
 void TForm1::ClientAreaRescaled()
 {
     MakePictures();
-    PlaceControls();
     if (Engine)
         Engine->SetScale(ClientArea->canvas().scale());
     // The new canvas is black: the board again, with the cursor's frame where it stands.

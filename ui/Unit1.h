@@ -148,6 +148,8 @@ public:
     // Controls have a rectangle in layout pixels; the client area's view places them.
     static constexpr const char* LayoutFontSizeProperty = "layoutFontSize";
     static constexpr const char* DesignWidthProperty = "designWidth";
+    // The device size a picture label's pixmap was last made crisp for.
+    static constexpr const char* CrispSizeProperty = "crispSize";
     static void SetLayoutRect(QWidget* control, const QRect& layout);
     static QRect LayoutRect(const QWidget* control);
     static void SetLayoutFont(QWidget* control, const QFont& font);
@@ -197,6 +199,9 @@ private:
     void PlaceControls();
     void MakePictures();
     void MakePicture(QLabel* label, const std::function<QImage(QSize target)>& make);
+    QSize PictureTarget(const QLabel* label) const;
+    void StretchPictures();
+    void ClientAreaViewChanged();
     void ClientAreaRescaled();
     QFont ScaledFont(const QWidget* control) const;
     void FitValue(QLabel* value);

@@ -56,6 +56,17 @@ TEST_F(RenderTest, EmptyBoardIsBlack)
             ASSERT_EQ(link.BoardDC.pixel(x, y), Black) << x << ", " << y;
 }
 
+// Only where no cell is drawn is the board filled: whatever was there before must go.
+TEST_F(RenderTest, RedrawOverAnyPictureIsTheRedrawOnBlack)
+{
+    SetBoard(link, {"......", ".ab.c.", ".d..e.", "......"});
+    link.RenderBoard();
+    const QImage onBlack = link.BoardDC.image().copy();
+    link.BoardDC.fillRect(QRect(0, 0, link.BoardWidth, link.BoardHeight), Qt::white);
+    link.RenderBoard();
+    EXPECT_EQ(link.BoardDC.image(), onBlack);
+}
+
 TEST_F(RenderTest, LoneTileShowsItsFaceBevelAndPicture)
 {
     Render({"......",

@@ -334,3 +334,17 @@ TEST(SurfaceScale, AtACellPitchScaleEveryCellIsDrawnAlikeAndOutlinesHaveOneWidth
     EXPECT_EQ(redRun({25, 0}, {0, 1}), width) << "top side";
     EXPECT_EQ(redRun({25, 90}, {0, -1}), width) << "bottom side";
 }
+
+// Rows longer than the four pixels combined at once, odd widths, and areas cut by either edge.
+TEST(SurfaceBlit, MaskedBlitDrawsWhatAndThenOrDraw)
+{
+    const Surface sheet = Pattern(22, 9, 3);
+    for (const QRect place : {QRect(2, 1, 11, 7), QRect(-3, -2, 9, 9), QRect(15, 4, 11, 9), QRect(0, 0, 3, 1)}) {
+        Surface twoPasses = Pattern(20, 10, 8);
+        Surface onePass = twoPasses;
+        twoPasses.blit(place.x(), place.y(), place.width(), place.height(), sheet, 11, 0, RasterOp::And);
+        twoPasses.blit(place.x(), place.y(), place.width(), place.height(), sheet, 0, 0, RasterOp::Or);
+        onePass.blitMasked(place.x(), place.y(), place.width(), place.height(), sheet, QPoint(11, 0), QPoint(0, 0));
+        EXPECT_EQ(FirstDifference(onePass, twoPasses), std::nullopt) << place.x() << ", " << place.y();
+    }
+}
