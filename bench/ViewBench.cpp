@@ -5,20 +5,17 @@
 // new scale, the board drawn and painted crisp).
 #include "platform/System.h"
 #include "tests/support/BoardText.h"
+#include "tests/support/OffscreenScreen.h"
 #include "tests/support/TestSwitches.h"
 #include "ui/ClientArea.h"
 #include "ui/Unit1.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-const QByteArray ScreenDescription = R"({"screens": [{"name": "4k", "x": 0, "y": 0,
-    "width": 3840, "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
 
 // A super game in a fullscreen window, its board full.
 struct FullScreenGame {
@@ -92,11 +89,8 @@ BENCHMARK(SettledFrameAfterResize)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond
 int main(int argc, char** argv)
 {
     QTemporaryDir dir;
-    QFile description(dir.filePath(QStringLiteral("screen.json")));
-    if (!description.open(QIODevice::WriteOnly) || description.write(ScreenDescription) != ScreenDescription.size())
+    if (!UseOffscreenScreen(dir.path(), QSize(3840, 2160)))
         return 1;
-    description.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + description.fileName().toLocal8Bit());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
